@@ -1,0 +1,14 @@
+// The ports through which the core reaches the platform, gathered in one place.
+// Whoever runs the core (the Win32 shell, the command-line converter, a test)
+// points them at its own implementations before calling in.
+#pragma once
+
+class MessagePort;
+class WindowPort;
+class FileSystem;
+
+struct Host {
+  MessagePort* messages = nullptr;
+  WindowPort* window = nullptr;
+  FileSystem* files = nullptr;
+};

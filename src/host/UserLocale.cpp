@@ -1,0 +1,5 @@
+#include "host/UserLocale.h"
+
+#include <clocale>
+
+const char* AdoptUserDateLocale() { return std::setlocale(LC_TIME, ""); }

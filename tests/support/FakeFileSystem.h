@@ -1,0 +1,33 @@
+// An in-memory file port for tests, with injectable faults: a file that cannot be
+// created, a write that fails, a failure that shows only at commit.
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+
+#include "host/FileSystem.h"
+
+class FakeFileSystem : public FileSystem {
+ public:
+  bool CanOpenForReading(const char* path) override;
+  std::unique_ptr<OutputFile> CreateReplacement(const char* path) override;
+
+  // Files on the "disk", by path.
+  std::map<std::string, std::string> files;
+  // Paths that exist but cannot be opened for reading.
+  std::set<std::string> unreadable;
+  // Paths whose replacement cannot be created.
+  std::set<std::string> uncreatable;
+  // The Nth Write call from now on (1-based) fails.
+  void FailWrite(int n) { failingWrite_ = writesSeen_ + n; }
+  // Every commit fails, as a full disk shows only when the file is closed.
+  bool failCommit = false;
+  // Replacement files created and not yet committed or discarded.
+  int openReplacements = 0;
+
+ private:
+  friend class FakeOutputFile;
+  int writesSeen_ = 0;
+  int failingWrite_ = 0;
+};
