@@ -6,9 +6,11 @@
 class MessagePort;
 class WindowPort;
 class FileSystem;
+class FileDialogPort;
 
 struct Host {
   MessagePort* messages = nullptr;
   WindowPort* window = nullptr;
   FileSystem* files = nullptr;
+  FileDialogPort* dialogs = nullptr;
 };
