@@ -1,11 +1,23 @@
-// The file port of the writers: existence test and atomic replacement of a file.
-// A plan is written into a new file beside its target and put in the target's
-// place only when every byte was written, so a failed write never leaves a
-// partial plan nor destroys the plan that was there.
+// The file port: reading a file as bytes, and for the writers an existence test
+// and atomic replacement. A plan is written into a new file beside its target and
+// put in the target's place only when every byte was written, so a failed write
+// never leaves a partial plan nor destroys the plan that was there.
 #pragma once
 
 #include <cstddef>
 #include <memory>
+
+// A file open for reading, as raw bytes: the readers of the core do the text-mode
+// handling themselves, so a file reads the same on every platform.
+class InputFile {
+ public:
+  virtual ~InputFile() = default;
+  // Reads at most `size` bytes into `buffer` and returns how many it read. It may
+  // read fewer than asked; it returns 0 only at the end of the file or on an error.
+  virtual std::size_t Read(void* buffer, std::size_t size) = 0;
+  // True once a read has failed; stays set.
+  virtual bool HasFailed() const = 0;
+};
 
 class OutputFile {
  public:
@@ -26,6 +38,9 @@ class FileSystem {
   virtual ~FileSystem() = default;
   // True when `path` can be opened for reading: the file exists for the writers.
   virtual bool CanOpenForReading(const char* path) = 0;
+  // The file at `path`, open for reading from its start; null when it cannot be
+  // opened (missing, a folder, no permission). Dropping it closes it.
+  virtual std::unique_ptr<InputFile> OpenForReading(const char* path) = 0;
   // A new, empty file that will replace `path` on Commit; null when it cannot be
   // created. Dropping it without Commit discards it.
   virtual std::unique_ptr<OutputFile> CreateReplacement(const char* path) = 0;

@@ -1,6 +1,6 @@
-// Atomic file replacement with C streams: the plan goes into "<target>.~ptN" in
-// the target's folder (same volume, so the final rename cannot copy) and is
-// renamed over the target on commit.
+// Files through C streams, in binary mode. Reading hands out raw bytes; atomic
+// replacement puts the plan into "<target>.~ptN" in the target's folder (same
+// volume, so the final rename cannot copy) and renames it over the target on commit.
 #include "host/StdioFileSystem.h"
 
 #include <cerrno>
@@ -22,6 +22,33 @@
 namespace {
 
 constexpr int kTemporaryNameAttempts = 100;
+
+class StdioInputFile : public InputFile {
+ public:
+  explicit StdioInputFile(std::FILE* stream) : stream_(stream) {}
+  ~StdioInputFile() override { std::fclose(stream_); }
+  StdioInputFile(const StdioInputFile&) = delete;
+  StdioInputFile& operator=(const StdioInputFile&) = delete;
+
+  std::size_t Read(void* buffer, std::size_t size) override {
+    if (failed_ || size == 0) return 0;
+    std::size_t count = std::fread(buffer, 1, size, stream_);
+    if (count < size && std::ferror(stream_)) failed_ = true;
+    return count;
+  }
+
+  bool HasFailed() const override { return failed_; }
+
+ private:
+  std::FILE* stream_;
+  bool failed_ = false;
+};
+
+// A folder opens as a stream on some systems; it is not a file to read.
+bool IsFolder(std::FILE* stream) {
+  struct stat status;
+  return fstat(fileno(stream), &status) == 0 && S_ISDIR(status.st_mode);
+}
 
 class StdioOutputFile : public OutputFile {
  public:
@@ -78,6 +105,16 @@ bool StdioFileSystem::CanOpenForReading(const char* path) {
   if (stream == nullptr) return false;
   std::fclose(stream);
   return true;
+}
+
+std::unique_ptr<InputFile> StdioFileSystem::OpenForReading(const char* path) {
+  std::FILE* stream = std::fopen(path, "rb");
+  if (stream == nullptr) return nullptr;
+  if (IsFolder(stream)) {
+    std::fclose(stream);
+    return nullptr;
+  }
+  return std::make_unique<StdioInputFile>(stream);
 }
 
 std::unique_ptr<OutputFile> StdioFileSystem::CreateReplacement(const char* path) {

@@ -6,6 +6,7 @@
 class StdioFileSystem : public FileSystem {
  public:
   bool CanOpenForReading(const char* path) override;
+  std::unique_ptr<InputFile> OpenForReading(const char* path) override;
   std::unique_ptr<OutputFile> CreateReplacement(const char* path) override;
 };
 
