@@ -114,6 +114,9 @@ std::unique_ptr<InputFile> StdioFileSystem::OpenForReading(const char* path) {
     std::fclose(stream);
     return nullptr;
   }
+  // The readers read in large blocks of their own; a stream buffer would only
+  // add a copy and split their reads.
+  std::setvbuf(stream, nullptr, _IONBF, 0);
   return std::make_unique<StdioInputFile>(stream);
 }
 

@@ -65,6 +65,13 @@ void CopyPieceAsLine(const TextPiece& piece, char* line) {
   line[length] = '\0';
 }
 
+void TextLineReader::SkipLinesBefore(const char* limit) {
+  // Backwards from the limit the last line feed is usually a short line away.
+  const char* lineStart = limit;
+  while (lineStart > next_ && lineStart[-1] != '\n') --lineStart;
+  next_ = lineStart;
+}
+
 bool TextLineReader::Refill() {
   std::size_t kept = static_cast<std::size_t>(end_ - next_);
   char* start = block_.get();

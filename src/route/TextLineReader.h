@@ -38,6 +38,15 @@ class TextLineReader {
   // which holds `pieceLength` + 1 bytes.
   ReadStatus ReadLine(char* line);
 
+  // The bytes read ahead and not yet handed out, from which the next piece starts.
+  const char* UnreadBegin() const { return next_; }
+  const char* UnreadEnd() const { return end_; }
+
+  // Passes over every whole line of the unread bytes that ends before `limit`
+  // (a position within them): the next piece is then the first after the last
+  // line feed before `limit`. A search can so skip what cannot hold its match.
+  void SkipLinesBefore(const char* limit);
+
  private:
   // Moves the unread rest to the buffer's start and reads behind it. False when
   // the file has nothing more to give (end or error).

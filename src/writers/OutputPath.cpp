@@ -49,11 +49,14 @@ void NameByRule(const App& app, const char* name, char (&generated)[kPathSize]) 
 // would not fit.
 bool JoinPath(const char* folder, const char* name, char (&joined)[kPathSize]) {
   std::size_t folderLength = std::strlen(folder);
+  std::size_t nameLength = std::strlen(name);
   bool addSeparator = folderLength == 0 || !IsPathSeparator(folder[folderLength - 1]);
-  std::size_t length = folderLength + (addSeparator ? 1 : 0) + std::strlen(name);
-  if (length >= kPathSize) return false;
-  char separator[2] = {addSeparator ? kPathSeparator : '\0', '\0'};
-  std::snprintf(joined, sizeof joined, "%s%s%s", folder, separator, name);
+  if (folderLength + (addSeparator ? 1 : 0) + nameLength >= kPathSize) return false;
+  char* out = joined;
+  std::memcpy(out, folder, folderLength);
+  out += folderLength;
+  if (addSeparator) *out++ = kPathSeparator;
+  std::memcpy(out, name, nameLength + 1);
   return true;
 }
 

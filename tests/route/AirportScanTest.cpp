@@ -95,6 +95,24 @@ TEST(AirportScan, MeetsTheSameLinesAsTheLineByLineReading) {
   EXPECT_GT(found, 30) << "most idents asked for are in the file";
 }
 
+TEST(AirportScan, MeetsTheSameLinesWhereTheIdentAlsoStandsInsideOtherLines) {
+  // Every line holds the ident's bytes somewhere, so no stretch of lines can be
+  // passed over unread; the ident also straddles block ends.
+  std::mt19937 random(77);
+  std::string bytes;
+  while (bytes.size() < 3 * kAirportBlockSize) {
+    std::string filler(random() % 700, 'f');
+    bytes += "X" + std::to_string(random() % 100) + " Name_EDDF_" + filler + " 1 a b EDDF EDD\nF\n";
+    if (random() % 50 == 0) bytes += std::string(random() % 3, ' ') + "EDDF Frankfurt_" + std::to_string(bytes.size()) + " 364\n";
+  }
+  std::vector<ReferenceAirportLine> lines = ReferenceAirportLines(bytes);
+  for (const char* ident : {"EDDF", "EDD", "F", "D", "X1", "1", "Name"}) {
+    for (std::size_t chunk : {std::size_t{0}, std::size_t{4093}}) ExpectSameAsLineByLine(bytes, lines, ident, chunk);
+  }
+  EXPECT_TRUE(ExpectSameAsLineByLine(bytes, lines, "EDDF", 0)) << "the airport is in the file";
+  EXPECT_TRUE(ExpectSameAsLineByLine(bytes, lines, "F", 0)) << "so is the line \"F\"";
+}
+
 TEST(AirportScan, FindsTheLastLineWhenItEndsWithoutALineFeed) {
   ScanOutcome outcome = Scan("AAA A 1\nLAST Final 5 a b 27", "LAST");
   ASSERT_EQ(AirportScanResult::Found, outcome.result);
