@@ -14,10 +14,8 @@ constexpr const char* kDashLine =
 
 // Today's long date, or an empty text when the platform has none.
 void TodayLongDate(App& app, char (&date)[kLongDateSize]) {
-  date[0] = '\0';
-  if (app.host.dates == nullptr || !app.host.dates->FormatTodayLongDate(date, sizeof date)) {
-    date[0] = '\0';
-  }
+  bool formatted = app.host.dates != nullptr && app.host.dates->FormatTodayLongDate(date, sizeof date);
+  if (!formatted) date[0] = '\0';
 }
 
 // Altitudes are filed in tens of feet.

@@ -1,11 +1,11 @@
 // SOURCE_DATE_EPOCH: which texts are epochs, and which UTC day an epoch is.
 #include <cstdint>
+#include <cstdio>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "host/SourceDateEpoch.h"
-#include "support/Environment.h"
 
 namespace {
 
@@ -62,23 +62,6 @@ TEST(ParseEpochSeconds, TakesOnlyPlainDecimalDigitsUpToTheYear9999) {
     int64_t seconds = -7;
     EXPECT_EQ(c.valid, ParseEpochSeconds(c.text, seconds));
     EXPECT_EQ(c.valid ? c.seconds : -7, seconds);
-  }
-}
-
-TEST(ReadSourceDateEpoch, TellsUnsetValidAndMalformedApart) {
-  CalendarDate today{};
-  {
-    ScopedEnvironmentVariable unset("SOURCE_DATE_EPOCH", nullptr);
-    EXPECT_EQ(SourceDateEpoch::NotSet, ReadSourceDateEpoch(today));
-  }
-  {
-    ScopedEnvironmentVariable monday("SOURCE_DATE_EPOCH", "1796601600");
-    ASSERT_EQ(SourceDateEpoch::Valid, ReadSourceDateEpoch(today));
-    EXPECT_EQ("2026-12-07 weekday 1", Describe(today));
-  }
-  {
-    ScopedEnvironmentVariable malformed("SOURCE_DATE_EPOCH", "yesterday");
-    EXPECT_EQ(SourceDateEpoch::Malformed, ReadSourceDateEpoch(today));
   }
 }
 

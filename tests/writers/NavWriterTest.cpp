@@ -46,19 +46,4 @@ TEST(NavWriter, TwoAirportRouteGivesTwoEntriesIn914Bytes) {
   EXPECT_EQ(4, Int32At(plan, EntryAt(1)));
 }
 
-TEST(NavWriter, EveryLetterGetsItsCodeAndIntersectionsTheirOwn) {
-  TestApp t;
-  RouteTable& route = t.app.route;
-  const char types[] = {'A', 'N', 'V', 'I', 'X', 'A'};
-  for (char type : types) AddTestRow(route, type, "WPT", "WPT", 'N', 47, 0.0, 'E', 8, 0.0, 0.0);
-  std::string plan = WrittenBy(t, WriteNavPlan);
-  ASSERT_EQ(EntryAt(6), plan.size());
-  EXPECT_EQ(6, Int32At(plan, 4));
-  const int32_t codes[] = {4, 1, 3, 13, 9, 4};
-  for (std::size_t i = 0; i < 6; ++i) {
-    SCOPED_TRACE(types[i]);
-    EXPECT_EQ(codes[i], Int32At(plan, EntryAt(i)));
-  }
-}
-
 }  // namespace

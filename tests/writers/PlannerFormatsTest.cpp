@@ -40,6 +40,28 @@ TEST(PlannerFormats, AnIntersectionIsNineForSfpAndThirteenForNavAndAllElseIsEqua
   }
 }
 
+TEST(PlannerFormats, EachFormatCodesTheTypeLettersByItsOwnTable) {
+  const char types[] = {'A', 'N', 'V', 'I', 'X', 'A'};
+  const struct {
+    const char* format;
+    PlanWriter writer;
+    std::size_t entrySize;
+    int32_t codes[6];
+  } formats[] = {{"SFP", WriteSfpPlan, 197, {4, 1, 3, 9, 9, 4}},
+                 {"NAV", WriteNavPlan, 453, {4, 1, 3, 13, 9, 4}}};
+  for (const auto& f : formats) {
+    SCOPED_TRACE(f.format);
+    TestApp t;
+    for (char type : types) AddTestRow(t.app.route, type, "WPT", "WPT", 'N', 47, 0.0, 'E', 8, 0.0, 0.0);
+    std::string plan = WrittenBy(t, f.writer);
+    ASSERT_EQ(8 + f.entrySize * 6, plan.size());
+    for (std::size_t i = 0; i < 6; ++i) {
+      SCOPED_TRACE(types[i]);
+      EXPECT_EQ(f.codes[i], Int32At(plan, 8 + f.entrySize * i));
+    }
+  }
+}
+
 // Doubles whose bytes hold line feeds (and a carriage return) must reach the disk
 // untranslated: a text-mode stream would lengthen the file.
 TEST(PlannerFormats, DoublesHoldingLineFeedBytesKeepTheFileLengthExactOnDisk) {

@@ -53,19 +53,4 @@ TEST(SfpWriter, TwoAirportRouteGivesTwoAirportRecordsIn402Bytes) {
   EXPECT_EQ(4, Int32At(plan, RecordAt(1)));
 }
 
-TEST(SfpWriter, IntersectionsAndUnknownLettersShareCodeNine) {
-  TestApp t;
-  RouteTable& route = t.app.route;
-  const char types[] = {'A', 'N', 'V', 'I', 'X', 'A'};
-  for (char type : types) AddTestRow(route, type, "WPT", "WPT", 'N', 47, 0.0, 'E', 8, 0.0, 0.0);
-  std::string plan = WrittenBy(t, WriteSfpPlan);
-  ASSERT_EQ(RecordAt(6), plan.size());
-  EXPECT_EQ(static_cast<int32_t>(RecordAt(6)), Int32At(plan, 4));
-  const int32_t codes[] = {4, 1, 3, 9, 9, 4};
-  for (std::size_t i = 0; i < 6; ++i) {
-    SCOPED_TRACE(types[i]);
-    EXPECT_EQ(codes[i], Int32At(plan, RecordAt(i)));
-  }
-}
-
 }  // namespace
