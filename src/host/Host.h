@@ -7,10 +7,12 @@ class MessagePort;
 class WindowPort;
 class FileSystem;
 class FileDialogPort;
+class DatePort;
 
 struct Host {
   MessagePort* messages = nullptr;
   WindowPort* window = nullptr;
   FileSystem* files = nullptr;
   FileDialogPort* dialogs = nullptr;
+  DatePort* dates = nullptr;
 };
