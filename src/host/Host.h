@@ -7,10 +7,14 @@ class MessagePort;
 class WindowPort;
 class FileSystem;
 class FileDialogPort;
+class RegistryPort;
+class EnvironmentPort;
 
 struct Host {
   MessagePort* messages = nullptr;
   WindowPort* window = nullptr;
   FileSystem* files = nullptr;
   FileDialogPort* dialogs = nullptr;
+  RegistryPort* registry = nullptr;
+  EnvironmentPort* environment = nullptr;
 };

@@ -3,8 +3,10 @@
 
 #include "App.h"
 #include "host/ControlIds.h"
+#include "support/FakeEnvironment.h"
 #include "support/FakeFileSystem.h"
 #include "support/FakeMessagePort.h"
+#include "support/FakeRegistry.h"
 #include "support/FakeWindow.h"
 
 struct TestApp {
@@ -12,6 +14,8 @@ struct TestApp {
     app.host.messages = &messages;
     app.host.window = &window;
     app.host.files = &files;
+    app.host.registry = &registry;
+    app.host.environment = &environment;
   }
   TestApp(const TestApp&) = delete;
   TestApp& operator=(const TestApp&) = delete;
@@ -19,5 +23,7 @@ struct TestApp {
   FakeMessagePort messages;
   FakeWindow window;
   FakeFileSystem files;
+  FakeRegistry registry;        // nothing registered
+  FakeEnvironment environment;  // no variables: no configuration file
   App app{};
 };
