@@ -8,6 +8,8 @@ class WindowPort;
 class FileSystem;
 class FileDialogPort;
 class DatePort;
+class RegistryPort;
+class EnvironmentPort;
 
 struct Host {
   MessagePort* messages = nullptr;
@@ -15,4 +17,6 @@ struct Host {
   FileSystem* files = nullptr;
   FileDialogPort* dialogs = nullptr;
   DatePort* dates = nullptr;
+  RegistryPort* registry = nullptr;
+  EnvironmentPort* environment = nullptr;
 };
