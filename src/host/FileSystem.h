@@ -1,11 +1,13 @@
-// The file port: reading a file as bytes, and for the writers an existence test
-// and atomic replacement. A plan is written into a new file beside its target and
-// put in the target's place only when every byte was written, so a failed write
-// never leaves a partial plan nor destroys the plan that was there.
+// The file port: reading a file as bytes or whole, existence test, folder
+// creation and atomic replacement of a file. A plan (or the configuration file)
+// is written into a new file beside its target and put in the target's place only
+// when every byte was written, so a failed write never leaves a partial file nor
+// destroys the one that was there.
 #pragma once
 
 #include <cstddef>
 #include <memory>
+#include <string>
 
 // A file open for reading, as raw bytes: the readers of the core do the text-mode
 // handling themselves, so a file reads the same on every platform.
@@ -33,6 +35,12 @@ class OutputFile {
   virtual void Discard() = 0;
 };
 
+enum class FileReadResult {
+  Read,     // the whole file is in the caller's text
+  Missing,  // there is no file of that name
+  Failed,   // the file exists but could not be read, or is larger than allowed
+};
+
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
@@ -41,6 +49,12 @@ class FileSystem {
   // The file at `path`, open for reading from its start; null when it cannot be
   // opened (missing, a folder, no permission). Dropping it closes it.
   virtual std::unique_ptr<InputFile> OpenForReading(const char* path) = 0;
+  // Reads the whole file at `path`, byte for byte, into `contents` when it holds
+  // at most `limit` bytes. On Missing and Failed `contents` is empty.
+  virtual FileReadResult ReadWholeFile(const char* path, std::size_t limit, std::string& contents) = 0;
+  // Creates the folder `path` and every missing folder above it. True when the
+  // folder exists afterwards.
+  virtual bool CreateFolders(const char* path) = 0;
   // A new, empty file that will replace `path` on Commit; null when it cannot be
   // created. Dropping it without Commit discards it.
   virtual std::unique_ptr<OutputFile> CreateReplacement(const char* path) = 0;

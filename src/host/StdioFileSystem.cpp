@@ -1,6 +1,7 @@
-// Files through C streams, in binary mode. Reading hands out raw bytes; atomic
-// replacement puts the plan into "<target>.~ptN" in the target's folder (same
-// volume, so the final rename cannot copy) and renames it over the target on commit.
+// Files through the C library. Reading hands out raw bytes (binary mode).
+// Atomic replacement: the new file goes into "<target>.~ptN" in the target's
+// folder (same volume, so the final rename cannot copy) and is renamed over the
+// target on commit.
 #include "host/StdioFileSystem.h"
 
 #include <cerrno>
@@ -10,10 +11,13 @@
 #include <sys/stat.h>
 
 #ifdef _WIN32
+#include <direct.h>
 #include <io.h>
 #else
 #include <unistd.h>
 #endif
+
+#include "host/PathSeparator.h"
 
 #ifndef O_BINARY
 #define O_BINARY 0
@@ -43,12 +47,6 @@ class StdioInputFile : public InputFile {
   std::FILE* stream_;
   bool failed_ = false;
 };
-
-// A folder opens as a stream on some systems; it is not a file to read.
-bool IsFolder(std::FILE* stream) {
-  struct stat status;
-  return fstat(fileno(stream), &status) == 0 && S_ISDIR(status.st_mode);
-}
 
 class StdioOutputFile : public OutputFile {
  public:
@@ -98,6 +96,20 @@ std::FILE* CreateNewFile(const std::string& path) {
   return stream;
 }
 
+// Creates one folder; fails harmlessly when it exists already.
+void MakeFolder(const std::string& path) {
+#ifdef _WIN32
+  _mkdir(path.c_str());
+#else
+  mkdir(path.c_str(), 0777);
+#endif
+}
+
+bool IsFolder(const char* path) {
+  struct stat status;
+  return stat(path, &status) == 0 && S_ISDIR(status.st_mode);
+}
+
 }  // namespace
 
 bool StdioFileSystem::CanOpenForReading(const char* path) {
@@ -108,16 +120,45 @@ bool StdioFileSystem::CanOpenForReading(const char* path) {
 }
 
 std::unique_ptr<InputFile> StdioFileSystem::OpenForReading(const char* path) {
+  // A folder opens as a stream on some systems; it is not a file to read.
+  if (IsFolder(path)) return nullptr;
   std::FILE* stream = std::fopen(path, "rb");
   if (stream == nullptr) return nullptr;
-  if (IsFolder(stream)) {
-    std::fclose(stream);
-    return nullptr;
-  }
   // The readers read in large blocks of their own; a stream buffer would only
   // add a copy and split their reads.
   std::setvbuf(stream, nullptr, _IONBF, 0);
   return std::make_unique<StdioInputFile>(stream);
+}
+
+FileReadResult StdioFileSystem::ReadWholeFile(const char* path, std::size_t limit,
+                                              std::string& contents) {
+  contents.clear();
+  errno = 0;
+  std::FILE* stream = std::fopen(path, "rb");
+  if (stream == nullptr) return errno == ENOENT ? FileReadResult::Missing : FileReadResult::Failed;
+  char buffer[4096];
+  bool withinLimit = true;
+  std::size_t count;
+  while (withinLimit && (count = std::fread(buffer, 1, sizeof buffer, stream)) > 0) {
+    withinLimit = count <= limit - contents.size();
+    if (withinLimit) contents.append(buffer, count);
+  }
+  bool complete = withinLimit && !std::ferror(stream);
+  std::fclose(stream);
+  if (complete) return FileReadResult::Read;
+  contents.clear();
+  return FileReadResult::Failed;
+}
+
+bool StdioFileSystem::CreateFolders(const char* path) {
+  std::string folder(path);
+  for (std::size_t end = 1; end < folder.size(); ++end) {
+    if (IsPathSeparator(folder[end]) && !IsPathSeparator(folder[end - 1])) {
+      MakeFolder(folder.substr(0, end));
+    }
+  }
+  if (!folder.empty()) MakeFolder(folder);
+  return IsFolder(path);
 }
 
 std::unique_ptr<OutputFile> StdioFileSystem::CreateReplacement(const char* path) {

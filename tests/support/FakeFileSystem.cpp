@@ -91,6 +91,21 @@ std::unique_ptr<InputFile> FakeFileSystem::OpenForReading(const char* path) {
   return std::make_unique<FakeInputFile>(*this, files[path], errorAt);
 }
 
+FileReadResult FakeFileSystem::ReadWholeFile(const char* path, std::size_t limit, std::string& contents) {
+  contents.clear();
+  if (unreadable.count(path) != 0) return FileReadResult::Failed;
+  auto file = files.find(path);
+  if (file == files.end()) return FileReadResult::Missing;
+  if (file->second.size() > limit) return FileReadResult::Failed;
+  contents = file->second;
+  return FileReadResult::Read;
+}
+
+bool FakeFileSystem::CreateFolders(const char* path) {
+  folders.insert(path);
+  return true;
+}
+
 std::unique_ptr<OutputFile> FakeFileSystem::CreateReplacement(const char* path) {
   if (uncreatable.count(path) != 0) return nullptr;
   return std::make_unique<FakeOutputFile>(*this, path);

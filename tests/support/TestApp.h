@@ -3,9 +3,12 @@
 
 #include "App.h"
 #include "host/ControlIds.h"
+#include "support/FakeDatePort.h"
+#include "support/FakeEnvironment.h"
 #include "support/FakeFileDialogPort.h"
 #include "support/FakeFileSystem.h"
 #include "support/FakeMessagePort.h"
+#include "support/FakeRegistry.h"
 #include "support/FakeWindow.h"
 
 struct TestApp {
@@ -14,6 +17,9 @@ struct TestApp {
     app.host.window = &window;
     app.host.files = &files;
     app.host.dialogs = &dialogs;
+    app.host.dates = &dates;
+    app.host.registry = &registry;
+    app.host.environment = &environment;
   }
   TestApp(const TestApp&) = delete;
   TestApp& operator=(const TestApp&) = delete;
@@ -22,5 +28,8 @@ struct TestApp {
   FakeWindow window;
   FakeFileSystem files;
   FakeFileDialogPort dialogs;
+  FakeDatePort dates;
+  FakeRegistry registry;        // nothing registered
+  FakeEnvironment environment;  // no variables: no configuration file
   App app{};
 };
