@@ -63,9 +63,9 @@ std::string GeneratedDataFile(std::mt19937& random, std::vector<std::string>& id
   for (int line = 0; line < 3000; ++line) {
     std::string ident = RandomWord(random, 5).substr(0, 1 + random() % 4);
     std::string text = ident + " " + RandomWord(random, 30) + " " + std::to_string(random() % 9000) + " a b";
-    for (int runway = random() % 4; runway > 0; --runway) text += " " + RandomWord(random, 20);
+    for (int runway = random() % 4; runway > 0; --runway) text.append(" ").append(RandomWord(random, 20));
     switch (random() % 12) {
-      case 0: text += " " + std::string(400 + random() % 2000, 'x'); break;
+      case 0: text.append(" ").append(400 + random() % 2000, 'x'); break;
       case 1: {
         std::string hidden = RandomWord(random, 5).substr(0, 4);
         idents.push_back(hidden);
@@ -102,8 +102,11 @@ TEST(AirportScan, MeetsTheSameLinesWhereTheIdentAlsoStandsInsideOtherLines) {
   std::string bytes;
   while (bytes.size() < 3 * kAirportBlockSize) {
     std::string filler(random() % 700, 'f');
-    bytes += "X" + std::to_string(random() % 100) + " Name_EDDF_" + filler + " 1 a b EDDF EDD\nF\n";
-    if (random() % 50 == 0) bytes += std::string(random() % 3, ' ') + "EDDF Frankfurt_" + std::to_string(bytes.size()) + " 364\n";
+    bytes.append("X").append(std::to_string(random() % 100)).append(" Name_EDDF_").append(filler);
+    bytes.append(" 1 a b EDDF EDD\nF\n");
+    if (random() % 50 == 0) {
+      bytes.append(random() % 3, ' ').append("EDDF Frankfurt_").append(std::to_string(bytes.size())).append(" 364\n");
+    }
   }
   std::vector<ReferenceAirportLine> lines = ReferenceAirportLines(bytes);
   for (const char* ident : {"EDDF", "EDD", "F", "D", "X1", "1", "Name"}) {

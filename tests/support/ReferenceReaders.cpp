@@ -35,8 +35,9 @@ bool ContinuesWord(const char* text, int offset) {
 }  // namespace
 
 ReferenceAirportLine ReferenceSplitAirportLine(const char* line) {
-  // Every buffer holds the whole line, so sscanf cannot overrun one here.
-  std::size_t size = std::strlen(line) + 1;
+  // Every buffer holds the whole line (and the 51 bytes a sanitizer reckons a
+  // "%50s" may write), so sscanf cannot overrun one here.
+  std::size_t size = std::max<std::size_t>(std::strlen(line) + 1, 64);
   std::vector<std::vector<char>> buffers(14, std::vector<char>(size));
   int elevation = 0;
   int afterIdent = -1, afterName = -1, beforeElevation = -1, afterElevation = -1;
