@@ -24,15 +24,20 @@ bool BeginsWithIdent(const TextPiece& piece, const char* ident, std::size_t iden
 }
 
 // Finds the identifier's bytes in the raw bytes of a block, wherever they stand.
+// An identifier that no line can hold (empty, or longer than 5) is never found.
 class IdentSearch {
  public:
-  IdentSearch(const char* ident, std::size_t length) : ident_(ident), length_(length) {}
+  IdentSearch(const char* ident, std::size_t length)
+      : ident_(ident), length_(length), canMatch_(length > 0 && length <= kIdentLength) {}
+
+  bool CanMatch() const { return canMatch_; }
 
   // Leads the search by the identifier's byte that is rarest in a sample of the
   // file, its first bytes `begin`..`end`.
   void LearnFrom(const char* begin, const char* end) {
     constexpr std::size_t kSampleSize = 16 * 1024;
     if (static_cast<std::size_t>(end - begin) > kSampleSize) end = begin + kSampleSize;
+    if (!canMatch_) return;
     std::size_t counts[256] = {};
     for (const char* c = begin; c < end; ++c) ++counts[static_cast<unsigned char>(*c)];
     for (std::size_t index = 1; index < length_; ++index) {
@@ -45,7 +50,7 @@ class IdentSearch {
 
   // The first occurrence lying wholly within `begin`..`end`, or null.
   const char* Find(const char* begin, const char* end) const {
-    if (static_cast<std::size_t>(end - begin) < length_) return nullptr;
+    if (!canMatch_ || static_cast<std::size_t>(end - begin) < length_) return nullptr;
     const char lead = ident_[leadIndex_];
     const char* cursor = begin + leadIndex_;
     const char* lastLead = end - (length_ - leadIndex_);  // the lead of an occurrence ending at `end`
@@ -59,26 +64,19 @@ class IdentSearch {
     return nullptr;
   }
 
-  std::size_t Length() const { return length_; }
-
  private:
   const char* ident_;
   std::size_t length_;
+  bool canMatch_;
   std::size_t leadIndex_ = 0;
 };
 
 // Passes over the unread whole lines that end before the first occurrence of the
-// identifier: none of their pieces can begin with it. Without an occurrence, the
-// lines that end before the last bytes that could start one are passed over.
+// identifier: none of their pieces can begin with it. An occurrence cut by the
+// block's end lies in a line that has not ended yet, which is never passed over.
 void SkipLinesWithoutIdent(TextLineReader& reader, const IdentSearch& search) {
-  const char* begin = reader.UnreadBegin();
-  const char* end = reader.UnreadEnd();
-  const char* occurrence = search.Find(begin, end);
-  if (occurrence == nullptr) {
-    std::size_t partial = search.Length() - 1;  // an occurrence may go on in the next block
-    occurrence = static_cast<std::size_t>(end - begin) > partial ? end - partial : begin;
-  }
-  reader.SkipLinesBefore(occurrence);
+  const char* occurrence = search.Find(reader.UnreadBegin(), reader.UnreadEnd());
+  reader.SkipLinesBefore(occurrence != nullptr ? occurrence : reader.UnreadEnd());
 }
 
 }  // namespace
@@ -87,8 +85,7 @@ AirportScanResult FindAirportLine(InputFile& file, const char* ident, AirportLin
   std::size_t identLength = std::strlen(ident);
   // An ident no line can hold is still looked for through the whole file, so a
   // read error shows as it would for any other.
-  bool identCanMatch = identLength > 0 && identLength <= kIdentLength;
-  IdentSearch search(identCanMatch ? ident : "\n", identCanMatch ? identLength : 1);
+  IdentSearch search(ident, identLength);
   TextLineReader reader(file, kAirportPieceLength, kAirportBlockSize);
   bool learned = false;
   TextPiece piece;
@@ -101,7 +98,7 @@ AirportScanResult FindAirportLine(InputFile& file, const char* ident, AirportLin
       search.LearnFrom(piece.text, reader.UnreadEnd());
       learned = true;
     }
-    if (!identCanMatch || !BeginsWithIdent(piece, ident, identLength)) continue;
+    if (!search.CanMatch() || !BeginsWithIdent(piece, ident, identLength)) continue;
     char line[kAirportPieceLength + 1];
     CopyPieceAsLine(piece, line);
     SplitAirportLine(line, fields);
