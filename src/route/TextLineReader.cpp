@@ -12,36 +12,37 @@ TextLineReader::TextLineReader(InputFile& file, std::size_t pieceLength, std::si
       next_(block_.get()),
       end_(block_.get()) {}
 
+bool TextLineReader::CutPiece(TextPiece& piece) {
+  std::size_t available = static_cast<std::size_t>(end_ - next_);
+  // A piece is decided by its first pieceLength + 1 bytes: a line feed among
+  // them (after at most pieceLength - 1 characters and a CR) ends it, else it
+  // is full. The byte after a full piece tells whether a CR before it is kept.
+  std::size_t window = available < pieceLength_ + 1 ? available : pieceLength_ + 1;
+  const char* lineFeed = static_cast<const char*>(std::memchr(next_, '\n', window));
+  if (lineFeed != nullptr) {
+    std::size_t length = static_cast<std::size_t>(lineFeed - next_);
+    std::size_t textLength = (length > 0 && lineFeed[-1] == '\r') ? length - 1 : length;
+    if (textLength < pieceLength_) {
+      piece = {next_, textLength, true};
+      next_ = lineFeed + 1;
+      return true;
+    }
+  } else if (available <= pieceLength_) {
+    return false;
+  }
+  piece = {next_, pieceLength_, false};
+  next_ += pieceLength_;
+  return true;
+}
+
 ReadStatus TextLineReader::Next(TextPiece& piece) {
   for (;;) {
-    std::size_t available = static_cast<std::size_t>(end_ - next_);
-    // A piece is decided by its first pieceLength + 1 bytes: a line feed among
-    // them (after at most pieceLength - 1 characters and a CR) ends it, else it
-    // is full. The byte after a full piece tells whether a CR before it is kept.
-    std::size_t window = available < pieceLength_ + 1 ? available : pieceLength_ + 1;
-    const char* lineFeed = static_cast<const char*>(std::memchr(next_, '\n', window));
-    if (lineFeed != nullptr) {
-      std::size_t length = static_cast<std::size_t>(lineFeed - next_);
-      std::size_t textLength = (length > 0 && lineFeed[-1] == '\r') ? length - 1 : length;
-      if (textLength < pieceLength_) {
-        piece = {next_, textLength, true};
-        next_ = lineFeed + 1;
-        return ReadStatus::Piece;
-      }
-      piece = {next_, pieceLength_, false};
-      next_ += pieceLength_;
-      return ReadStatus::Piece;
-    }
-    if (available > pieceLength_) {
-      piece = {next_, pieceLength_, false};
-      next_ += pieceLength_;
-      return ReadStatus::Piece;
-    }
+    if (CutPiece(piece)) return ReadStatus::Piece;
     if (!exhausted_ && Refill()) continue;
     if (file_.HasFailed()) return ReadStatus::Error;
-    if (available == 0) return ReadStatus::End;
+    if (next_ == end_) return ReadStatus::End;
     // The last line ends without a line feed; a CR at its end is kept.
-    piece = {next_, available, false};
+    piece = {next_, static_cast<std::size_t>(end_ - next_), false};
     next_ = end_;
     return ReadStatus::Piece;
   }

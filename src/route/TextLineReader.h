@@ -48,6 +48,8 @@ class TextLineReader {
   void SkipLinesBefore(const char* limit);
 
  private:
+  // Cuts the next piece from the bytes read, when they decide it.
+  bool CutPiece(TextPiece& piece);
   // Moves the unread rest to the buffer's start and reads behind it. False when
   // the file has nothing more to give (end or error).
   bool Refill();
