@@ -3,6 +3,7 @@
 
 #include "App.h"
 #include "host/ControlIds.h"
+#include "support/FakeFileDialogPort.h"
 #include "support/FakeFileSystem.h"
 #include "support/FakeMessagePort.h"
 #include "support/FakeWindow.h"
@@ -12,6 +13,7 @@ struct TestApp {
     app.host.messages = &messages;
     app.host.window = &window;
     app.host.files = &files;
+    app.host.dialogs = &dialogs;
   }
   TestApp(const TestApp&) = delete;
   TestApp& operator=(const TestApp&) = delete;
@@ -19,5 +21,6 @@ struct TestApp {
   FakeMessagePort messages;
   FakeWindow window;
   FakeFileSystem files;
+  FakeFileDialogPort dialogs;
   App app{};
 };
