@@ -7,10 +7,16 @@ class MessagePort;
 class WindowPort;
 class FileSystem;
 class FileDialogPort;
+class DatePort;
+class RegistryPort;
+class EnvironmentPort;
 
 struct Host {
   MessagePort* messages = nullptr;
   WindowPort* window = nullptr;
   FileSystem* files = nullptr;
   FileDialogPort* dialogs = nullptr;
+  DatePort* dates = nullptr;
+  RegistryPort* registry = nullptr;
+  EnvironmentPort* environment = nullptr;
 };

@@ -1,6 +1,6 @@
-// Atomic file replacement with C streams: the plan goes into "<target>.~ptN" in
-// the target's folder (same volume, so the final rename cannot copy) and is
-// renamed over the target on commit.
+// Files through the C library. Atomic replacement: the new file goes into
+// "<target>.~ptN" in the target's folder (same volume, so the final rename cannot
+// copy) and is renamed over the target on commit.
 #include "host/StdioFileSystem.h"
 
 #include <cerrno>
@@ -10,10 +10,13 @@
 #include <sys/stat.h>
 
 #ifdef _WIN32
+#include <direct.h>
 #include <io.h>
 #else
 #include <unistd.h>
 #endif
+
+#include "host/PathSeparator.h"
 
 #ifndef O_BINARY
 #define O_BINARY 0
@@ -71,6 +74,20 @@ std::FILE* CreateNewFile(const std::string& path) {
   return stream;
 }
 
+// Creates one folder; fails harmlessly when it exists already.
+void MakeFolder(const std::string& path) {
+#ifdef _WIN32
+  _mkdir(path.c_str());
+#else
+  mkdir(path.c_str(), 0777);
+#endif
+}
+
+bool IsFolder(const char* path) {
+  struct stat status;
+  return stat(path, &status) == 0 && S_ISDIR(status.st_mode);
+}
+
 }  // namespace
 
 bool StdioFileSystem::CanOpenForReading(const char* path) {
@@ -78,6 +95,37 @@ bool StdioFileSystem::CanOpenForReading(const char* path) {
   if (stream == nullptr) return false;
   std::fclose(stream);
   return true;
+}
+
+FileReadResult StdioFileSystem::ReadWholeFile(const char* path, std::size_t limit,
+                                              std::string& contents) {
+  contents.clear();
+  errno = 0;
+  std::FILE* stream = std::fopen(path, "rb");
+  if (stream == nullptr) return errno == ENOENT ? FileReadResult::Missing : FileReadResult::Failed;
+  char buffer[4096];
+  bool withinLimit = true;
+  std::size_t count;
+  while (withinLimit && (count = std::fread(buffer, 1, sizeof buffer, stream)) > 0) {
+    withinLimit = count <= limit - contents.size();
+    if (withinLimit) contents.append(buffer, count);
+  }
+  bool complete = withinLimit && !std::ferror(stream);
+  std::fclose(stream);
+  if (complete) return FileReadResult::Read;
+  contents.clear();
+  return FileReadResult::Failed;
+}
+
+bool StdioFileSystem::CreateFolders(const char* path) {
+  std::string folder(path);
+  for (std::size_t end = 1; end < folder.size(); ++end) {
+    if (IsPathSeparator(folder[end]) && !IsPathSeparator(folder[end - 1])) {
+      MakeFolder(folder.substr(0, end));
+    }
+  }
+  if (!folder.empty()) MakeFolder(folder);
+  return IsFolder(path);
 }
 
 std::unique_ptr<OutputFile> StdioFileSystem::CreateReplacement(const char* path) {

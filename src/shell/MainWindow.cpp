@@ -9,10 +9,10 @@
 
 #include "App.h"
 #include "commands/MainWindowSetup.h"
+#include "config/Settings.h"
 #include "host/ControlIds.h"
 #include "shell/Bars.h"
 #include "shell/Shell.h"
-#include "shell/TemporaryDefaultSettings.h"
 #include "shell/Tooltips.h"
 #include "shell/WindowCaption.h"
 
@@ -26,7 +26,7 @@ constexpr int kDialogWindowExtra = DLGWINDOWEXTRA;
 BOOL OnInitDialog(HWND window, HWND, LPARAM) {
   Shell& shell = *ShellOf(window);
   App& app = *shell.app;
-  StartFromDefaultSettingsUntilLoadSettingsLands(app);
+  LoadSettings(app);
   shell.mainMenu = LoadMenuA(shell.instance, MAKEINTRESOURCEA(kMainMenu));
   if (app.settings.menuOption) ApplyMenuBar(shell, window);
   ShowFilePaths(app);

@@ -6,7 +6,10 @@
 
 #include "App.h"
 #include "host/ControlIds.h"
+#include "host/LocaleDatePort.h"
+#include "host/ProcessEnvironment.h"
 #include "host/StdioFileSystem.h"
+#include "host/SystemRegistry.h"
 #include "shell/MainWindow.h"
 #include "shell/Shell.h"
 #include "shell/Win32FileDialogPort.h"
@@ -52,7 +55,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   Win32WindowPort window(shell);
   Win32FileDialogPort dialogs(shell);
   StdioFileSystem files;
-  app.host = Host{&messages, &window, &files, &dialogs};
+  LocaleDatePort dates;
+  SystemRegistry registry;
+  ProcessEnvironment environment;
+  app.host = Host{&messages, &window, &files, &dialogs, &dates, &registry, &environment};
 
   if (!RegisterMainWindowClass(instance)) {
     ReportCannotCreateWindow(messages);

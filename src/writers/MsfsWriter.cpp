@@ -7,6 +7,7 @@
 #include "host/WindowPort.h"
 #include "writers/ExportFrame.h"
 #include "writers/PlanWriters.h"
+#include "writers/Truncation.h"
 
 namespace {
 
@@ -70,7 +71,7 @@ void WriteMsfsHeader(PlanStream& out, App& app) {
   out.Print("description=%s, %s\n", departure.ident, destination.ident);
   WriteChosenLines(out, *app.host.window, kFlightTypeLines);
   WriteChosenLines(out, *app.host.window, kRouteTypeLines);
-  out.Print("cruising_altitude=%d\n", static_cast<int>(route.cruiseAltitude));
+  out.Print("cruising_altitude=%d\n", TruncatedToInt32(route.cruiseAltitude));
   WriteAirportLine(out, "departure_id=", departure);
   char position[kRunwayTextLength + 1];
   FirstWord(route.departureRunway, position);

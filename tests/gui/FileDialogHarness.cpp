@@ -15,7 +15,10 @@
 #include "App.h"
 #include "commands/OpenSourceDialog.h"
 #include "commands/SaveAsDialog.h"
+#include "host/LocaleDatePort.h"
+#include "host/ProcessEnvironment.h"
 #include "host/StdioFileSystem.h"
+#include "host/SystemRegistry.h"
 #include "shell/Shell.h"
 #include "shell/Win32FileDialogPort.h"
 #include "shell/Win32MessagePort.h"
@@ -64,7 +67,10 @@ int main(int argc, char** argv) {
   Win32WindowPort window(shell);
   Win32FileDialogPort dialogs(shell);
   StdioFileSystem files;
-  app.host = Host{&messages, &window, &files, &dialogs};
+  LocaleDatePort dates;
+  SystemRegistry registry;
+  ProcessEnvironment environment;
+  app.host = Host{&messages, &window, &files, &dialogs, &dates, &registry, &environment};
 
   app.settings.exportType = std::atoi(argv[2]);
   std::snprintf(app.settings.defaultSourceDir, kPathSize, "%s", argv[3]);

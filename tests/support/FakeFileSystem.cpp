@@ -44,6 +44,21 @@ bool FakeFileSystem::CanOpenForReading(const char* path) {
   return files.count(path) != 0 && unreadable.count(path) == 0;
 }
 
+FileReadResult FakeFileSystem::ReadWholeFile(const char* path, std::size_t limit, std::string& contents) {
+  contents.clear();
+  if (unreadable.count(path) != 0) return FileReadResult::Failed;
+  auto file = files.find(path);
+  if (file == files.end()) return FileReadResult::Missing;
+  if (file->second.size() > limit) return FileReadResult::Failed;
+  contents = file->second;
+  return FileReadResult::Read;
+}
+
+bool FakeFileSystem::CreateFolders(const char* path) {
+  folders.insert(path);
+  return true;
+}
+
 std::unique_ptr<OutputFile> FakeFileSystem::CreateReplacement(const char* path) {
   if (uncreatable.count(path) != 0) return nullptr;
   return std::make_unique<FakeOutputFile>(*this, path);

@@ -1,5 +1,5 @@
 // An in-memory file port for tests, with injectable faults: a file that cannot be
-// created, a write that fails, a failure that shows only at commit.
+// read or created, a write that fails, a failure that shows only at commit.
 #pragma once
 
 #include <map>
@@ -11,10 +11,14 @@
 class FakeFileSystem : public FileSystem {
  public:
   bool CanOpenForReading(const char* path) override;
+  FileReadResult ReadWholeFile(const char* path, std::size_t limit, std::string& contents) override;
+  bool CreateFolders(const char* path) override;
   std::unique_ptr<OutputFile> CreateReplacement(const char* path) override;
 
   // Files on the "disk", by path.
   std::map<std::string, std::string> files;
+  // Folders created through CreateFolders.
+  std::set<std::string> folders;
   // Paths that exist but cannot be opened for reading.
   std::set<std::string> unreadable;
   // Paths whose replacement cannot be created.

@@ -3,9 +3,12 @@
 
 #include "App.h"
 #include "host/ControlIds.h"
+#include "support/FakeDatePort.h"
+#include "support/FakeEnvironment.h"
 #include "support/FakeFileDialogPort.h"
 #include "support/FakeFileSystem.h"
 #include "support/FakeMessagePort.h"
+#include "support/FakeRegistry.h"
 #include "support/FakeWindow.h"
 
 struct TestApp {
@@ -13,6 +16,9 @@ struct TestApp {
     app.host.messages = &messages;
     app.host.window = &window;
     app.host.files = &files;
+    app.host.dates = &dates;
+    app.host.registry = &registry;
+    app.host.environment = &environment;
     app.host.dialogs = &dialogs;
   }
   TestApp(const TestApp&) = delete;
@@ -21,6 +27,9 @@ struct TestApp {
   FakeMessagePort messages;
   FakeWindow window;
   FakeFileSystem files;
+  FakeDatePort dates;
+  FakeRegistry registry;        // nothing registered
+  FakeEnvironment environment;  // no variables: no configuration file
   FakeFileDialogPort dialogs;
   App app{};
 };
