@@ -256,6 +256,89 @@ void TabAndEnterReachTheFocusedControl(const DriverPaths& paths, CaseReport& rep
                 "a dialog or message box opened: " + DescribeTopLevels(program.ProcessId()));
 }
 
+void SettingsFillTheWindowAndPresetTheRadioGroups(const DriverPaths& paths, CaseReport& report) {
+  struct Preset {
+    const char* config;
+    std::initializer_list<int> checked;
+  };
+  const Preset presets[] = {
+      {"[DefFlightType]\r\nFlighttype=1\r\n[DefRouteType]\r\nRoutetype=0\r\n", {kIfrRadio, kDirectGpsRadio}},
+      {"[DefFlightType]\r\nFlighttype=0\r\n[DefRouteType]\r\nRoutetype=2\r\n", {kVfrRadio, kLowAirwaysRadio}},
+      {"[DefFlightType]\r\nFlighttype=0\r\n[DefRouteType]\r\nRoutetype=3\r\n", {kVfrRadio, kHighAirwaysRadio}},
+      {"[DefFlightType]\r\nFlighttype=2\r\n[DefRouteType]\r\nRoutetype=7\r\n", {}},
+      {"[DefFlightType]\r\nFlighttype=-1\r\n[DefRouteType]\r\nRoutetype=4\r\n", {}},
+  };
+  for (const Preset& preset : presets) {
+    CaseReport step;
+    std::string config = std::string(preset.config) +
+                         "[SrceFile]\r\nPathname=C:\\Plans\\lszh-lsgg.txt\r\nFilename=lszh-lsgg.txt\r\n"
+                         "[DestFile]\r\nPathname=C:\\Out\\LSZH-LSGG.pln\r\nFilename=LSZH-LSGG.pln\r\n";
+    {
+      MainWindowRun run(paths, "presets", config.c_str(), step);
+      if (run.Window() != nullptr) {
+        ExpectRadios(step, run.Window(), preset.checked);
+        step.ExpectText("PlanTransit - lszh-lsgg.txt", TextOf(run.Window()), "title");
+        step.ExpectText("C:\\Plans\\lszh-lsgg.txt", TextOf(run.Item(kSourceEdit)), "edit 1010");
+        step.ExpectText("C:\\Out\\LSZH-LSGG.pln", TextOf(run.Item(kDestinationEdit)), "edit 1013");
+      }
+    }
+    for (const std::string& failure : step.Failures()) report.Fail(Visible(preset.config) + ": " + failure);
+  }
+}
+
+// The window's height with the given configuration, measured on a fresh start.
+int StartedHeight(const DriverPaths& paths, const char* config, bool expectMenuBar, CaseReport& report) {
+  MainWindowRun run(paths, "menu-bar", config, report);
+  if (run.Window() == nullptr) return 0;
+  report.Expect((GetMenu(run.Window()) != nullptr) == expectMenuBar,
+                expectMenuBar ? "no menu bar with Menuoption=1" : "a menu bar with Menuoption=0");
+  return HeightOf(run.Window());
+}
+
+void MenuOptionAddsTheMenuBarHeight(const DriverPaths& paths, CaseReport& report) {
+  const char* barsOff = "[Startup]\r\nToolbar=0\r\nStatusbar=0\r\nTooltips=0\r\n";
+  int withMenu = StartedHeight(paths, (std::string(barsOff) + "Menuoption=1\r\n").c_str(), true, report);
+  int withoutMenu = StartedHeight(paths, (std::string(barsOff) + "Menuoption=0\r\n").c_str(), false, report);
+  report.ExpectNumber(GetSystemMetrics(SM_CYMENU), withMenu - withoutMenu,
+                      "height with the menu bar less height without it");
+}
+
+void BarsOffAtStartAreCreatedByTheToggles(const DriverPaths& paths, CaseReport& report) {
+  MainWindowRun run(paths, "bars-off", "[Startup]\r\nToolbar=0\r\nStatusbar=0\r\n", report);
+  HWND window = run.Window();
+  if (window == nullptr) return;
+  report.Expect(run.Toolbar() == nullptr, "a toolbar with Toolbar=0");
+  report.Expect(run.StatusBar() == nullptr, "a status bar with Statusbar=0");
+  report.Expect(!run.IsMenuChecked(kStatusbarCommand), "\"Statusbar\" is checked with Statusbar=0");
+  report.Expect(!run.IsMenuChecked(kToolbarCommand), "\"Toolbar\" is checked with Toolbar=0");
+
+  RECT frame = WindowRectOf(window);
+  run.Choose(kStatusbarCommand);
+  HWND statusBar = run.StatusBar();
+  if (report.Expect(statusBar != nullptr && IsWindowVisible(statusBar), "\"Statusbar\" made no status bar")) {
+    report.ExpectText(Describe({frame.left, frame.top, frame.right, frame.bottom + HeightOf(statusBar)}),
+                      Describe(WindowRectOf(window)), "window with the new status bar");
+    report.ExpectNumber(ClientBottomOnScreen(window), WindowRectOf(statusBar).bottom, "status bar bottom (screen)");
+    report.Expect(run.IsMenuChecked(kStatusbarCommand), "\"Statusbar\" is not checked");
+  }
+
+  frame = WindowRectOf(window);
+  std::vector<ChildPlace> controls = ChildPlaces(window);
+  run.Choose(kToolbarCommand);
+  HWND toolbar = run.Toolbar();
+  if (report.Expect(toolbar != nullptr && IsWindowVisible(toolbar), "\"Toolbar\" made no toolbar")) {
+    int height = HeightOf(toolbar);
+    report.ExpectText(Describe({frame.left, frame.top, frame.right, frame.bottom + height}),
+                      Describe(WindowRectOf(window)), "window with the new toolbar");
+    std::string moves = DescribeMoves(controls, ControlPlaces(window, toolbar), height);
+    report.Expect(moves.empty(), "controls not moved down by the toolbar's height:" + moves);
+    report.Expect(run.IsMenuChecked(kToolbarCommand), "\"Toolbar\" is not checked");
+    // Nothing is built, so the new toolbar's Details and Print wait like the button.
+    report.Expect(!IsToolbarButtonEnabled(toolbar, kDetailsButton), "the new toolbar's Details is enabled");
+    report.Expect(!IsToolbarButtonEnabled(toolbar, kPrintCommand), "the new toolbar's Print is enabled");
+  }
+}
+
 }  // namespace
 
 std::vector<GuiCase> MainWindowCases() {
@@ -264,5 +347,8 @@ std::vector<GuiCase> MainWindowCases() {
       {"ToolbarOffAndOnReturnsEverything", ToolbarOffAndOnReturnsEverything},
       {"StatusBarToggleChangesTheHeightByTheBar", StatusBarToggleChangesTheHeightByTheBar},
       {"TabAndEnterReachTheFocusedControl", TabAndEnterReachTheFocusedControl},
+      {"SettingsFillTheWindowAndPresetTheRadioGroups", SettingsFillTheWindowAndPresetTheRadioGroups},
+      {"MenuOptionAddsTheMenuBarHeight", MenuOptionAddsTheMenuBarHeight},
+      {"BarsOffAtStartAreCreatedByTheToggles", BarsOffAtStartAreCreatedByTheToggles},
   };
 }
