@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs the GUI cases: PlanTransit.exe and the file-dialog harness worked by the
 # driver under Wine, on a private X display, in a private Wine prefix
-# (PLANTRANSIT_GUI_WINEPREFIX, else PLANTRANSIT_WINEPREFIX with "-gui" added).
-# A hung window fails the run at the timeout instead of hanging it.
+# (PLANTRANSIT_GUI_WINEPREFIX, else the tests' PLANTRANSIT_WINEPREFIX, whose Wine
+# server it restarts: ctest runs it alone). A hung window fails the run at the
+# timeout instead of hanging it.
 #
 #   run.sh GuiDriver.exe PlanTransit.exe FileDialogHarness.exe GuiProbe.dll [case-name-part]
 set -uo pipefail
@@ -11,7 +12,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 trap stop_display_and_wine EXIT
 
 driver=$1 program=$2 harness=$3 probe=$4 selection=${5:-}
-prefix=${PLANTRANSIT_GUI_WINEPREFIX:-${PLANTRANSIT_WINEPREFIX:-${TMPDIR:-/tmp}/plantransit-wine}-gui}
+prefix=${PLANTRANSIT_GUI_WINEPREFIX:-${PLANTRANSIT_WINEPREFIX:-${TMPDIR:-/tmp}/plantransit-wine}}
 
 start_display || exit 1
 start_wine "$prefix"
