@@ -93,7 +93,10 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
   windowClass.cbWndExtra = kDialogWindowExtra;
   windowClass.hInstance = instance;
   windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(kProgramIcon));
-  windowClass.hIconSm = LoadIconA(instance, MAKEINTRESOURCEA(kProgramIcon));
+  // The icon file holds a 16-pixel picture for the caption, sharper than a shrunk one.
+  windowClass.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(kProgramIcon), IMAGE_ICON,
+                                                      GetSystemMetrics(SM_CXSMICON),
+                                                      GetSystemMetrics(SM_CYSMICON), 0));
   windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
   windowClass.lpszMenuName = nullptr;

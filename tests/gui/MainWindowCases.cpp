@@ -110,6 +110,16 @@ void FirstStartShowsTheDefaults(const DriverPaths& paths, CaseReport& report) {
     report.Expect(IsWindowEnabled(run.Item(id)) != FALSE, "button " + std::to_string(id) + " is disabled");
   }
   report.Expect(GetMenu(window) != nullptr, "no menu bar");
+  for (int id = kExitCommand; id <= kToolbarCommand; ++id) {
+    bool listed = id != 40011 && id != 40012;
+    report.Expect((run.Program().MenuState(id, report) != 0xFFFFFFFFu) == listed,
+                  "menu item " + std::to_string(id) + (listed ? " is missing" : " exists"));
+  }
+  std::string systemMenuEnd;
+  for (int n = 4; n >= 1; --n) {
+    systemMenuEnd.append(" ").append(std::to_string(run.Program().SystemMenuItemFromEnd(n, report)));
+  }
+  report.ExpectText(" 0 40009 9 40003", systemMenuEnd, "last four items of the system menu");
   report.Expect(run.IsMenuGreyed(kPrintCommand), "\"&Print...\" is not greyed");
   report.Expect(!run.IsMenuGreyed(kOpenCommand), "\"&Open...\" is greyed");
   report.Expect(run.IsMenuChecked(kStatusbarCommand), "\"Statusbar\" is not checked");
@@ -339,6 +349,21 @@ void BarsOffAtStartAreCreatedByTheToggles(const DriverPaths& paths, CaseReport& 
   }
 }
 
+void TooltipsNameTheControlsAndToolbarCommands(const DriverPaths& paths, CaseReport& report) {
+  MainWindowRun run(paths, "tooltips", nullptr, report);
+  if (run.Window() == nullptr) return;
+  TestedProgram& program = run.Program();
+  report.ExpectText("Save Flightplan", program.TooltipText(kSaveButton, report), "tip of 1030");
+  report.ExpectText("Name of the FliteStar Flightplan", program.TooltipText(kSourceEdit, report), "tip of 1010");
+  report.ExpectText("Select Landing Runway", program.TooltipText(kLandingRunwayList, report), "tip of 1022");
+  report.ExpectText("<none>", program.TooltipText(kVfrRadio, report), "tip of radio 1002");
+  report.ExpectText("Open FliteStar Flightplan", program.ToolbarTooltipText(kOpenCommand, report),
+                    "tip of toolbar Open");
+  report.ExpectText("Print Route Details", program.ToolbarTooltipText(kPrintCommand, report),
+                    "tip of toolbar Print");
+  report.ExpectText("<none>", program.ToolbarTooltipText(kAboutCommand, report), "tip of command 40003");
+}
+
 }  // namespace
 
 std::vector<GuiCase> MainWindowCases() {
@@ -347,6 +372,7 @@ std::vector<GuiCase> MainWindowCases() {
       {"ToolbarOffAndOnReturnsEverything", ToolbarOffAndOnReturnsEverything},
       {"StatusBarToggleChangesTheHeightByTheBar", StatusBarToggleChangesTheHeightByTheBar},
       {"TabAndEnterReachTheFocusedControl", TabAndEnterReachTheFocusedControl},
+      {"TooltipsNameTheControlsAndToolbarCommands", TooltipsNameTheControlsAndToolbarCommands},
       {"SettingsFillTheWindowAndPresetTheRadioGroups", SettingsFillTheWindowAndPresetTheRadioGroups},
       {"MenuOptionAddsTheMenuBarHeight", MenuOptionAddsTheMenuBarHeight},
       {"BarsOffAtStartAreCreatedByTheToggles", BarsOffAtStartAreCreatedByTheToggles},

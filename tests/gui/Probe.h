@@ -21,7 +21,15 @@ enum ProbeQuery : std::uint16_t {
   kProbeMenuState = 2,      // argument: command id; GetMenuState of the window's menu bar
   kProbeFocusedControl = 3, // the control id of the focused window, 0 when none
   kProbeMessageBoxIcon = 4, // argument: a message box; which standard icon it shows
+  kProbeTooltipText = 5,    // argument: a control id (TTF_IDISHWND) or, with
+                            // kToolbarCommandFlag, a toolbar command; asks the window
+                            // with TTN_NEEDTEXT, puts the text (or "<none>") into the
+                            // reply window with WM_SETTEXT and answers 1
+  kProbeSystemMenuItem = 6, // argument: n; the command id of the system menu's n-th
+                            // item from its end (1 the last), 0 for a separator
 };
+
+constexpr std::uint32_t kToolbarCommandFlag = 0x80000000u;
 
 // Answers of kProbeMessageBoxIcon.
 enum ProbeIcon : int {

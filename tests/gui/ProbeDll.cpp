@@ -2,6 +2,8 @@
 // It answers the driver's queries from inside the program's own thread.
 #include "shell/Win32.h"
 
+#include <commctrl.h>
+
 #include "Probe.h"
 
 namespace {
@@ -44,6 +46,30 @@ LPARAM FocusedControl(HWND window) {
   return GetDlgCtrlID(focus);
 }
 
+// What the window answers a tooltip that asks for the text of `argument`.
+LPARAM TooltipText(HWND window, std::uint32_t argument, HWND replyWindow) {
+  NMTTDISPINFOA info{};
+  info.szText[0] = '\0';
+  info.lpszText = info.szText;
+  info.hdr.code = TTN_NEEDTEXTA;
+  if (argument & kToolbarCommandFlag) {
+    info.hdr.idFrom = argument & ~kToolbarCommandFlag;
+  } else {
+    info.hdr.idFrom = reinterpret_cast<UINT_PTR>(GetDlgItem(window, static_cast<int>(argument)));
+    info.uFlags = TTF_IDISHWND;
+  }
+  SendMessageA(window, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+  bool hasText = info.lpszText != nullptr && info.lpszText != info.szText && !IS_INTRESOURCE(info.lpszText);
+  SendMessageA(replyWindow, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(hasText ? info.lpszText : "<none>"));
+  return 1;
+}
+
+LPARAM SystemMenuItemFromEnd(HWND window, std::uint32_t fromEnd) {
+  HMENU menu = GetSystemMenu(window, FALSE);
+  int position = GetMenuItemCount(menu) - static_cast<int>(fromEnd);
+  return position < 0 ? -1 : static_cast<LPARAM>(static_cast<int>(GetMenuItemID(menu, position)));
+}
+
 void Answer(const MSG& query) {
   std::uint64_t word = query.wParam;
   auto kind = static_cast<ProbeQuery>(word & 0xFFFF);
@@ -63,6 +89,8 @@ void Answer(const MSG& query) {
       answer = static_cast<LPARAM>(GetMenuState(GetMenu(query.hwnd), argument, MF_BYCOMMAND));
       break;
     case kProbeFocusedControl: answer = FocusedControl(query.hwnd); break;
+    case kProbeTooltipText: answer = TooltipText(query.hwnd, argument, replyWindow); break;
+    case kProbeSystemMenuItem: answer = SystemMenuItemFromEnd(query.hwnd, argument); break;
     case kProbeMessageBoxIcon:
       answer = MessageBoxIcon(reinterpret_cast<HWND>(static_cast<std::uintptr_t>(argument)));
       break;

@@ -101,6 +101,26 @@ int TestedProgram::MessageBoxIcon(HWND box, CaseReport& report) {
   return static_cast<int>(answer);
 }
 
+std::string TestedProgram::TooltipText(int controlId, CaseReport& report) {
+  LPARAM answer = 0;
+  SetTextOf(replyWindow_, "");
+  if (!Ask(kProbeTooltipText, static_cast<std::uint32_t>(controlId), answer, report)) return "";
+  return TextOf(replyWindow_);
+}
+
+std::string TestedProgram::ToolbarTooltipText(int commandId, CaseReport& report) {
+  LPARAM answer = 0;
+  SetTextOf(replyWindow_, "");
+  if (!Ask(kProbeTooltipText, static_cast<std::uint32_t>(commandId) | kToolbarCommandFlag, answer, report)) return "";
+  return TextOf(replyWindow_);
+}
+
+int TestedProgram::SystemMenuItemFromEnd(int n, CaseReport& report) {
+  LPARAM answer = -1;
+  Ask(kProbeSystemMenuItem, static_cast<std::uint32_t>(n), answer, report);
+  return static_cast<int>(answer);
+}
+
 bool TestedProgram::WaitForExit(DWORD& exitCode) {
   if (!running_) return true;
   if (WaitForSingleObject(process_.hProcess, kDeadlineMs) != WAIT_OBJECT_0) {

@@ -42,6 +42,11 @@ class TestedProgram {
   int FocusedControl(CaseReport& report);
   // Which standard icon a message box of the program shows.
   int MessageBoxIcon(HWND box, CaseReport& report);
+  // The tooltip text the window gives a control, or a toolbar command; "<none>".
+  std::string TooltipText(int controlId, CaseReport& report);
+  std::string ToolbarTooltipText(int commandId, CaseReport& report);
+  // The command id of the system menu's n-th item from its end, 0 for a separator.
+  int SystemMenuItemFromEnd(int n, CaseReport& report);
 
   // Waits for the program to end; false (and the program killed) when it does not.
   bool WaitForExit(DWORD& exitCode);
