@@ -364,11 +364,74 @@ void TooltipsNameTheControlsAndToolbarCommands(const DriverPaths& paths, CaseRep
   report.ExpectText("<none>", program.ToolbarTooltipText(kAboutCommand, report), "tip of command 40003");
 }
 
+// Every control of the main window's table with its kind, the styles that make
+// it that kind, its first text and whether it starts enabled.
+void TemplateHoldsEveryControlOfTheTable(const DriverPaths& paths, CaseReport& report) {
+  struct Control {
+    int id;
+    const char* className;
+    LONG style;      // these bits must be set
+    LONG styleMask;  // ... compared within this mask
+    const char* text;
+  };
+  const Control controls[] = {
+      {kSaveButton, "Button", BS_DEFPUSHBUTTON, BS_TYPEMASK, "&Save"},
+      {kCancelButton, "Button", BS_PUSHBUTTON, BS_TYPEMASK, "&Cancel"},
+      {kBuildButton, "Button", BS_PUSHBUTTON, BS_TYPEMASK, "&Build"},
+      {kDetailsButton, "Button", BS_PUSHBUTTON | WS_DISABLED, BS_TYPEMASK | WS_DISABLED, "&Details"},
+      {kHelpButton, "Button", BS_PUSHBUTTON, BS_TYPEMASK, "&Help"},
+      {kOpenButton, "Button", BS_PUSHBUTTON, BS_TYPEMASK, "&Open..."},
+      {kSaveAsButton, "Button", BS_PUSHBUTTON, BS_TYPEMASK, "&Save as..."},
+      {kSourceEdit, "Edit", ES_AUTOHSCROLL, ES_AUTOHSCROLL | ES_MULTILINE, nullptr},
+      {kDestinationEdit, "Edit", ES_AUTOHSCROLL, ES_AUTOHSCROLL | ES_MULTILINE, nullptr},
+      {kRouteEdit, "Edit", ES_MULTILINE, ES_MULTILINE, ""},
+      {kDepartureIdentStatic, "Static", SS_SUNKEN, SS_SUNKEN, "N/A"},
+      {kDestinationIdentStatic, "Static", SS_SUNKEN, SS_SUNKEN, "N/A"},
+      {kDepartureNameStatic, "Static", SS_SUNKEN, SS_SUNKEN, "N/A"},
+      {kDestinationNameStatic, "Static", SS_SUNKEN, SS_SUNKEN, "N/A"},
+      {kCruiseAltitudeStatic, "Static", SS_CENTER, SS_TYPEMASK, "N/A"},
+      // A combo box hands WS_VSCROLL on to its list and clears it in its own style.
+      {kDepartureRunwayList, "ComboBox", CBS_DROPDOWNLIST | CBS_SORT, CBS_DROPDOWNLIST | CBS_SORT, ""},
+      {kLandingRunwayList, "ComboBox", CBS_DROPDOWNLIST | CBS_SORT, CBS_DROPDOWNLIST | CBS_SORT, ""},
+      {kAnimation, "SysAnimate32", ACS_CENTER | ACS_TRANSPARENT, ACS_CENTER | ACS_TRANSPARENT, nullptr},
+      {kVfrRadio, "Button", BS_AUTORADIOBUTTON, BS_TYPEMASK, "VFR"},
+      {kIfrRadio, "Button", BS_AUTORADIOBUTTON, BS_TYPEMASK, "IFR"},
+      {kVorToVorRadio, "Button", BS_AUTORADIOBUTTON, BS_TYPEMASK, "VOR to VOR (VOR/NDB/Airport)"},
+      {kLowAirwaysRadio, "Button", BS_AUTORADIOBUTTON, BS_TYPEMASK, "Low Altitude Airways"},
+      {kHighAirwaysRadio, "Button", BS_AUTORADIOBUTTON, BS_TYPEMASK, "High Altitude Airways"},
+      {kDirectGpsRadio, "Button", BS_AUTORADIOBUTTON, BS_TYPEMASK, "Direct GPS (GPS/Direct)"},
+  };
+  MainWindowRun run(paths, "template", nullptr, report);
+  HWND window = run.Window();
+  if (window == nullptr) return;
+  for (const Control& control : controls) {
+    std::string name = "control " + std::to_string(control.id);
+    HWND item = run.Item(control.id);
+    if (!report.Expect(item != nullptr, name + " is missing")) continue;
+    report.ExpectText(control.className, ClassOf(item), name + " class");
+    LONG style = GetWindowLongA(item, GWL_STYLE);
+    report.ExpectNumber(control.style, style & control.styleMask, name + " style bits");
+    if (control.text != nullptr) report.ExpectText(control.text, TextOf(item), name + " text");
+  }
+  std::string labels;
+  for (const ChildPlace& place : ChildPlaces(window)) {
+    if (place.controlId == -1 || place.controlId == 0xFFFF) labels.append("[").append(TextOf(place.window)).append("]");
+  }
+  report.ExpectText("[Flightplan-Source:][Flightplan-Destination:][Departure:][ICAO ID:][Runway:][Destination:]"
+                    "[ICAO ID:][Runway:][Route:][Cruising Altitude:][Type of Flight][Route Type]",
+                    labels, "labels and group boxes");
+  LONG style = GetWindowLongA(window, GWL_STYLE);
+  LONG required = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | DS_MODALFRAME;
+  report.ExpectNumber(required, style & (required | WS_THICKFRAME | WS_MAXIMIZEBOX), "main window styles");
+  report.Expect((GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_CONTEXTHELP) != 0, "no WS_EX_CONTEXTHELP");
+}
+
 }  // namespace
 
 std::vector<GuiCase> MainWindowCases() {
   return {
       {"FirstStartShowsTheDefaults", FirstStartShowsTheDefaults},
+      {"TemplateHoldsEveryControlOfTheTable", TemplateHoldsEveryControlOfTheTable},
       {"ToolbarOffAndOnReturnsEverything", ToolbarOffAndOnReturnsEverything},
       {"StatusBarToggleChangesTheHeightByTheBar", StatusBarToggleChangesTheHeightByTheBar},
       {"TabAndEnterReachTheFocusedControl", TabAndEnterReachTheFocusedControl},
