@@ -27,20 +27,27 @@ void FillSaveAsFilters(FileFilter (&filters)[kSaveAsFilterCount]) {
 
 bool IsUntestedType(int exportType) { return exportType >= kExportAcsGps && exportType <= kExportNav; }
 
+// The filter the dialog opens on: the export type's own. A type from a hand-made
+// configuration file that has no filter opens on the first, so the dialog never
+// starts without a selected filter and always hands back one of its own.
+int OpeningFilter(int exportType) {
+  return exportType >= 1 && exportType <= kSaveAsFilterCount ? exportType : 1;
+}
+
 }  // namespace
 
 int SaveAsDialog(App& app, char* path, char* name) {
   FileFilter filters[kSaveAsFilterCount];
   FillSaveAsFilters(filters);
   const FileDialogRequest request = {
-      "Save as... Flight plan", filters, kSaveAsFilterCount, app.settings.exportType,
+      "Save as... Flight plan", filters, kSaveAsFilterCount, OpeningFilter(app.settings.exportType),
       app.settings.defaultDestDir, "pln", false,
   };
   char chosenPath[kPathSize];
   char chosenName[kPathSize];
   std::snprintf(chosenPath, sizeof chosenPath, "%s", path);
   std::snprintf(chosenName, sizeof chosenName, "%s", name);
-  int chosenFilter = app.settings.exportType;
+  int chosenFilter = request.filterIndex;
   if (!app.host.dialogs->ShowSaveDialog(request, chosenPath, chosenName, &chosenFilter)) return 0;
 
   app.settings.exportType = chosenFilter;

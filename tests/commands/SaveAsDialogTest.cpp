@@ -82,6 +82,21 @@ TEST_F(SaveAsDialogTest, TheChosenFilterBecomesTheExportTypeWithTheNoticeForUnte
   }
 }
 
+TEST_F(SaveAsDialogTest, AnExportTypeWithoutAFilterOpensOnTheFirstFilter) {
+  for (int exportType : {0, -1, 8, 99}) {
+    SCOPED_TRACE("exportType " + std::to_string(exportType));
+    TestApp fresh;
+    fresh.app.settings.exportType = exportType;
+    fresh.dialogs.Choose("D:\\Out\\plan.pln", "plan.pln");
+    char chosenPath[260] = "";
+    char chosenName[260] = "";
+    EXPECT_EQ(1, SaveAsDialog(fresh.app, chosenPath, chosenName));
+    ASSERT_EQ(1u, fresh.dialogs.Dialogs().size());
+    EXPECT_EQ(1, fresh.dialogs.Dialogs()[0].filterIndex);
+    EXPECT_EQ(1, fresh.app.settings.exportType);
+  }
+}
+
 TEST_F(SaveAsDialogTest, CancelKeepsTheExportTypeAndTheDestination) {
   t.dialogs.Cancel();
   EXPECT_EQ(0, SaveAs());

@@ -426,6 +426,23 @@ void TemplateHoldsEveryControlOfTheTable(const DriverPaths& paths, CaseReport& r
   report.Expect((GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_CONTEXTHELP) != 0, "no WS_EX_CONTEXTHELP");
 }
 
+// Ctrl+E arrives as the control character 5, which accelerator table 109 turns
+// into "&Exit" before any control sees it.
+void CtrlEEndsTheProgramThroughTheAccelerators(const DriverPaths& paths, CaseReport& report) {
+  TestedProgram program(paths);
+  if (!program.Start(Quoted(paths.program), paths.work + "\\accelerators.cfg", report)) return;
+  HWND window = program.WaitForWindow("PlanTransit", report);
+  if (window == nullptr) return;
+  HWND source = GetDlgItem(window, kSourceEdit);
+  std::string before = TextOf(source);
+  PostMessageA(source, WM_CHAR, 5, 1);
+  DWORD exitCode = 1;
+  if (report.Expect(program.WaitForExit(exitCode), "Ctrl+E did not end the program; edit 1010 holds \"" +
+                                                       Visible(TextOf(source)) + "\", was \"" + before + "\"")) {
+    report.ExpectNumber(0, exitCode, "exit code after Ctrl+E");
+  }
+}
+
 }  // namespace
 
 std::vector<GuiCase> MainWindowCases() {
@@ -436,6 +453,7 @@ std::vector<GuiCase> MainWindowCases() {
       {"StatusBarToggleChangesTheHeightByTheBar", StatusBarToggleChangesTheHeightByTheBar},
       {"TabAndEnterReachTheFocusedControl", TabAndEnterReachTheFocusedControl},
       {"TooltipsNameTheControlsAndToolbarCommands", TooltipsNameTheControlsAndToolbarCommands},
+      {"CtrlEEndsTheProgramThroughTheAccelerators", CtrlEEndsTheProgramThroughTheAccelerators},
       {"SettingsFillTheWindowAndPresetTheRadioGroups", SettingsFillTheWindowAndPresetTheRadioGroups},
       {"MenuOptionAddsTheMenuBarHeight", MenuOptionAddsTheMenuBarHeight},
       {"BarsOffAtStartAreCreatedByTheToggles", BarsOffAtStartAreCreatedByTheToggles},
