@@ -13,7 +13,9 @@ struct GuiCase {
   void (*run)(const DriverPaths& paths, CaseReport& report);
 };
 
-std::vector<GuiCase> MainWindowCases();
+std::vector<GuiCase> StartCases();
+std::vector<GuiCase> BarCases();
+std::vector<GuiCase> KeyboardCases();
 std::vector<GuiCase> FileDialogCases();
 
 // Writes `text` to `path`; false when it cannot.

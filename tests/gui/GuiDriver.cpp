@@ -26,8 +26,10 @@ std::string MakeWorkFolder() {
 }
 
 int RunCases(const DriverPaths& paths, const std::string& selection) {
-  std::vector<GuiCase> cases = MainWindowCases();
-  for (const GuiCase& c : FileDialogCases()) cases.push_back(c);
+  std::vector<GuiCase> cases;
+  for (const auto& group : {StartCases(), BarCases(), KeyboardCases(), FileDialogCases()}) {
+    cases.insert(cases.end(), group.begin(), group.end());
+  }
   int failed = 0;
   int run = 0;
   for (const GuiCase& c : cases) {
