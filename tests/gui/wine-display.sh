@@ -33,15 +33,16 @@ start_wine() {
   mkdir -p "$WINEPREFIX"
   wineserver -k </dev/null >/dev/null 2>&1 || true
   wineserver -p </dev/null >/dev/null 2>&1
-  wineboot -i </dev/null >/dev/null 2>&1
+  timeout 300 wineboot -i </dev/null >/dev/null 2>&1
   # Wine's own TrueType fonts, where this Wine build does not find them by itself:
   # without Marlett the caption buttons show letters.
   local fonts=/usr/share/wine/fonts
   if [ -d "$fonts" ]; then cp -n "$fonts"/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true; fi
   # Every window in one virtual desktop that Wine draws itself, frames included,
   # so the windows look and measure the same without a window manager.
-  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f </dev/null >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f </dev/null >/dev/null 2>&1
+  timeout 120 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f </dev/null >/dev/null 2>&1
+  timeout 120 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f \
+    </dev/null >/dev/null 2>&1
 }
 
 stop_display_and_wine() {
