@@ -1,7 +1,7 @@
 // The main-window port: the controls of the main window addressed by control id
-// (see ControlIds.h), its menu and toolbar items, status bar, busy feedback and
-// command queue. The Win32 shell implements it over the real dialog; tests use an
-// in-memory fake; the command-line converter keeps the values it needs.
+// (see ControlIds.h), its menu and toolbar items, status bar, busy feedback,
+// command queue and title. The Win32 shell implements it over the real dialog;
+// tests use an in-memory fake; the command-line converter keeps the values it needs.
 #pragma once
 
 class WindowPort {
@@ -41,4 +41,7 @@ class WindowPort {
   // Commands to the main window: posted run after the current one, sent run now.
   virtual void PostCommand(int commandId) = 0;
   virtual void SendCommand(int commandId) = 0;
+
+  // The main window's title bar, as given (SetCaption builds "PlanTransit - ...").
+  virtual void SetTitle(const char* title) = 0;
 };

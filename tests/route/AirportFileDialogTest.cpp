@@ -17,10 +17,11 @@ TEST(AirportFileDialog, AsksForAnExistingTextFileProposingFsbApts) {
   OpenAirportFileDialog(t.app, path, name);
   ASSERT_EQ(1u, t.dialogs.Dialogs().size());
   const RecordedDialog& dialog = t.dialogs.Dialogs()[0];
-  EXPECT_FALSE(dialog.save);
+  EXPECT_FALSE(dialog.isSave);
   EXPECT_EQ("Open Airport/Runway data file", dialog.title);
-  EXPECT_EQ((std::vector<std::string>{"Airport/Runway files (*.TXT)|*.TXT", "All files (*.*)|*.*"}),
-            dialog.filters);
+  EXPECT_EQ((std::vector<std::string>{"Airport/Runway files (*.TXT)", "All files (*.*)"}),
+            dialog.filterDescriptions);
+  EXPECT_EQ((std::vector<std::string>{"*.TXT", "*.*"}), dialog.filterPatterns);
   EXPECT_EQ(1, dialog.filterIndex);
   EXPECT_EQ("", dialog.initialFolder);
   EXPECT_EQ("txt", dialog.defaultExtension);

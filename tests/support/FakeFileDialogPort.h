@@ -1,5 +1,6 @@
-// A file-dialog port for tests: records every dialog it is asked to show and
-// answers from a script. An unscripted dialog is a test failure (cancelled).
+// A file-dialog port for tests: records every dialog it was asked to show (with
+// the file it started from) and answers from a script. An unscripted dialog is a
+// test failure (answered Cancel).
 #pragma once
 
 #include <deque>
@@ -8,16 +9,26 @@
 
 #include "host/FileDialogPort.h"
 
+// One dialog as it was shown: the request, copied, and the starting file.
 struct RecordedDialog {
-  bool save;
+  bool isSave;
   std::string title;
-  std::vector<std::string> filters;  // "description|pattern" each
+  std::vector<std::string> filterDescriptions;
+  std::vector<std::string> filterPatterns;
   int filterIndex;
-  std::string initialFolder;         // empty for the current folder
+  std::string initialFolder;
   std::string defaultExtension;
   bool fileMustExist;
-  std::string startPath;             // the file box when the dialog opened
+  std::string startPath;
   std::string startName;
+};
+
+// What the user does in the next dialog: cancel, or choose a file (and a filter).
+struct DialogChoice {
+  bool ok;
+  std::string path;
+  std::string name;
+  int filterIndex;  // 0: the filter the dialog opened with
 };
 
 class FakeFileDialogPort : public FileDialogPort {
@@ -26,22 +37,17 @@ class FakeFileDialogPort : public FileDialogPort {
   bool ShowSaveDialog(const FileDialogRequest& request, char* path, char* name,
                       int* chosenFilterIndex) override;
 
-  // The next dialog ends with OK on this file (and this filter, for a save).
-  void Choose(const std::string& path, const std::string& name, int filterIndex = 1);
-  // The next dialog is cancelled.
-  void Cancel();
+  void Choose(const std::string& path, const std::string& name, int filterIndex = 0) {
+    choices_.push_back({true, path, name, filterIndex});
+  }
+  void Cancel() { choices_.push_back({false, "", "", 0}); }
 
   const std::vector<RecordedDialog>& Dialogs() const { return dialogs_; }
 
  private:
-  struct Answer {
-    bool ok;
-    std::string path;
-    std::string name;
-    int filterIndex;
-  };
-  bool Run(bool save, const FileDialogRequest& request, char* path, char* name, int* filterIndex);
+  bool Answer(bool isSave, const FileDialogRequest& request, char* path, char* name,
+              int* chosenFilterIndex);
 
-  std::deque<Answer> answers_;
+  std::deque<DialogChoice> choices_;
   std::vector<RecordedDialog> dialogs_;
 };

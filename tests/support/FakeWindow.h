@@ -1,6 +1,6 @@
 // An in-memory main window for tests: control texts, checked buttons, sorted
-// lists, menu and toolbar states, status text, busy feedback and the commands
-// posted and sent.
+// lists, menu and toolbar states, status text, busy feedback, the commands
+// posted and sent, and the title.
 #pragma once
 
 #include <map>
@@ -46,6 +46,8 @@ class FakeWindow : public WindowPort {
   void PostCommand(int commandId) override { postedCommands.push_back(commandId); }
   void SendCommand(int commandId) override { sentCommands.push_back(commandId); }
 
+  void SetTitle(const char* text) override { title = text; }
+
   std::map<int, std::string> texts;
   std::map<int, bool> enabledControls;
   std::map<int, bool> checked;
@@ -58,4 +60,5 @@ class FakeWindow : public WindowPort {
   int busyStops = 0;
   std::vector<int> postedCommands;
   std::vector<int> sentCommands;
+  std::string title;
 };

@@ -16,10 +16,10 @@ struct TestApp {
     app.host.messages = &messages;
     app.host.window = &window;
     app.host.files = &files;
-    app.host.dialogs = &dialogs;
     app.host.dates = &dates;
     app.host.registry = &registry;
     app.host.environment = &environment;
+    app.host.dialogs = &dialogs;
   }
   TestApp(const TestApp&) = delete;
   TestApp& operator=(const TestApp&) = delete;
@@ -27,9 +27,9 @@ struct TestApp {
   FakeMessagePort messages;
   FakeWindow window;
   FakeFileSystem files;
-  FakeFileDialogPort dialogs;
   FakeDatePort dates;
   FakeRegistry registry;        // nothing registered
   FakeEnvironment environment;  // no variables: no configuration file
+  FakeFileDialogPort dialogs;
   App app{};
 };

@@ -1,0 +1,132 @@
+// The source dialog through the fake ports: what it asks the platform to show,
+// the ".fcf" refusal loop, and what it leaves behind on a pick and on Cancel.
+#include <cstring>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "commands/OpenSourceDialog.h"
+#include "support/TestApp.h"
+
+namespace {
+
+constexpr const char* kRefusal =
+    "Original FliteStar files not yet directly supported!!!\n"
+    "Run FliteStar and export Flight plan as Generic Text format file!";
+
+class OpenSourceDialogTest : public ::testing::Test {
+ protected:
+  OpenSourceDialogTest() {
+    std::strcpy(t.app.settings.defaultSourceDir, "C:\\Plans");
+    std::strcpy(path, "C:\\Old\\old.txt");
+    std::strcpy(name, "old.txt");
+  }
+
+  int Open() { return OpenSourceDialog(t.app, path, name); }
+
+  TestApp t;
+  char path[260];
+  char name[260];
+};
+
+TEST_F(OpenSourceDialogTest, ShowsTheFliteStarFiltersFromTheDefaultSourceFolder) {
+  t.dialogs.Choose("C:\\Plans\\lszh.txt", "lszh.txt");
+  Open();
+  ASSERT_EQ(1u, t.dialogs.Dialogs().size());
+  const RecordedDialog& dialog = t.dialogs.Dialogs()[0];
+  EXPECT_FALSE(dialog.isSave);
+  EXPECT_EQ("Open Flight plan file", dialog.title);
+  EXPECT_EQ((std::vector<std::string>{"Exported FliteStar Flightplan files (*.txt)",
+                                      "FliteStar Flightplan files (*.fcf)", "All files (*.*)"}),
+            dialog.filterDescriptions);
+  EXPECT_EQ((std::vector<std::string>{"*.txt", "*.fcf", "*.*"}), dialog.filterPatterns);
+  EXPECT_EQ(1, dialog.filterIndex);
+  EXPECT_EQ("C:\\Plans", dialog.initialFolder);
+  EXPECT_EQ("txt", dialog.defaultExtension);
+  EXPECT_TRUE(dialog.fileMustExist);
+  EXPECT_EQ("*.txt", dialog.startPath);
+  EXPECT_EQ("*.txt", dialog.startName);
+}
+
+TEST_F(OpenSourceDialogTest, APickFillsBothBuffersAndTheTitle) {
+  t.dialogs.Choose("C:\\Plans\\lszh.txt", "lszh.txt");
+  EXPECT_EQ(1, Open());
+  EXPECT_STREQ("C:\\Plans\\lszh.txt", path);
+  EXPECT_STREQ("lszh.txt", name);
+  EXPECT_EQ("PlanTransit - lszh.txt", t.window.title);
+  EXPECT_TRUE(t.messages.Messages().empty());
+}
+
+TEST_F(OpenSourceDialogTest, CancelChangesNothing) {
+  t.dialogs.Cancel();
+  EXPECT_EQ(0, Open());
+  EXPECT_STREQ("C:\\Old\\old.txt", path);
+  EXPECT_STREQ("old.txt", name);
+  EXPECT_EQ("", t.window.title);
+  EXPECT_TRUE(t.messages.Messages().empty());
+}
+
+TEST_F(OpenSourceDialogTest, AnFcfFileIsRefusedAndTheDialogOpensAgainOnIt) {
+  t.dialogs.Choose("C:\\Plans\\x.fcf", "x.fcf");
+  t.dialogs.Choose("C:\\Plans\\x.FCF", "x.FCF");
+  EXPECT_EQ(1, Open());
+
+  ASSERT_EQ(1u, t.messages.Messages().size());
+  const RecordedMessage& message = t.messages.Messages()[0];
+  EXPECT_EQ(kRefusal, message.text);
+  EXPECT_EQ(DescribeKind(MessageKind::Warning), DescribeKind(message.kind));
+  EXPECT_EQ(DescribeButtons(MessageButtons::Ok), DescribeButtons(message.buttons));
+
+  ASSERT_EQ(2u, t.dialogs.Dialogs().size());
+  EXPECT_EQ("C:\\Plans\\x.fcf", t.dialogs.Dialogs()[1].startPath);
+  EXPECT_EQ("x.fcf", t.dialogs.Dialogs()[1].startName);
+  EXPECT_EQ(1, t.dialogs.Dialogs()[1].filterIndex);
+  EXPECT_STREQ("C:\\Plans\\x.FCF", path);
+  EXPECT_STREQ("x.FCF", name);
+  EXPECT_EQ("PlanTransit - x.FCF", t.window.title);
+}
+
+TEST_F(OpenSourceDialogTest, CancellingAfterARefusalLeavesTheBuffersAsTheyWere) {
+  t.dialogs.Choose("C:\\Plans\\x.fcf", "x.fcf");
+  t.dialogs.Cancel();
+  EXPECT_EQ(0, Open());
+  EXPECT_EQ(1u, t.messages.Messages().size());
+  EXPECT_STREQ("C:\\Old\\old.txt", path);
+  EXPECT_STREQ("old.txt", name);
+  EXPECT_EQ("", t.window.title);
+}
+
+TEST_F(OpenSourceDialogTest, EveryFcfChoiceIsRefusedUntilAnotherFileIsPicked) {
+  for (int i = 0; i < 3; ++i) t.dialogs.Choose("C:\\Plans\\x.fcf", "x.fcf");
+  t.dialogs.Choose("C:\\Plans\\x.txt", "x.txt");
+  EXPECT_EQ(1, Open());
+  EXPECT_EQ(3u, t.messages.Messages().size());
+  EXPECT_EQ(4u, t.dialogs.Dialogs().size());
+}
+
+TEST_F(OpenSourceDialogTest, ALongestPathFitsTheBuffersExactly) {
+  std::string longPath = "C:\\" + std::string(252, 'p') + ".txt";
+  ASSERT_EQ(259u, longPath.size());
+  t.dialogs.Choose(longPath, longPath.substr(3));
+  EXPECT_EQ(1, Open());
+  EXPECT_EQ(longPath, path);
+  EXPECT_EQ(longPath.substr(3), name);
+}
+
+TEST(IsFliteStarOriginal, ComparesTheLastExtensionCaseSensitively) {
+  struct Case {
+    const char* name;
+    bool refused;
+  };
+  const Case cases[] = {
+      {"x.fcf", true},      {"x.FCF", false},     {"x.Fcf", false}, {"x.txt", false},
+      {"fcf", false},       {"x", false},         {".fcf", true},   {"x.fcf.txt", false},
+      {"x.txt.fcf", true},  {"x.fcf ", false},    {"x.fcfx", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(c.refused, IsFliteStarOriginal(c.name));
+  }
+}
+
+}  // namespace

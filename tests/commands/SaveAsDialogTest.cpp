@@ -1,0 +1,120 @@
+// The "Save as" dialog through the fake ports: its filters are the export types,
+// the filter chosen becomes the export type, and the untested types are announced.
+#include <cstring>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "commands/SaveAsDialog.h"
+#include "support/TestApp.h"
+
+namespace {
+
+constexpr const char* kUntested =
+    "This type of Flight plan file is not yet tested!!!\n"
+    "Please verify if it works, thanks to you!!!";
+
+class SaveAsDialogTest : public ::testing::Test {
+ protected:
+  SaveAsDialogTest() {
+    t.app.settings.exportType = 4;
+    std::strcpy(t.app.settings.defaultDestDir, "D:\\Out");
+    std::strcpy(path, "D:\\Out\\LSZH-LSGG.sbp");
+    std::strcpy(name, "LSZH-LSGG.sbp");
+  }
+
+  int SaveAs() { return SaveAsDialog(t.app, path, name); }
+
+  TestApp t;
+  char path[260];
+  char name[260];
+};
+
+TEST_F(SaveAsDialogTest, OffersOneFilterPerExportTypeAndAllFilesLast) {
+  t.dialogs.Choose("D:\\Out\\a.sbp", "a.sbp");
+  SaveAs();
+  ASSERT_EQ(1u, t.dialogs.Dialogs().size());
+  const RecordedDialog& dialog = t.dialogs.Dialogs()[0];
+  EXPECT_TRUE(dialog.isSave);
+  EXPECT_EQ("Save as... Flight plan", dialog.title);
+  EXPECT_EQ((std::vector<std::string>{
+                "MS FS2000/2002 Flightplan Files (*.pln)", "ACS-GPS Flightplan Files (*.prg)",
+                "Radar Contact Flightplan Files (*.apl)", "SquawkBox Flightplan Files (*.sbp)",
+                "SFP Flightplan Files (*.pln)", "Nav Flightplan Files (*.pln)", "All files (*.*)"}),
+            dialog.filterDescriptions);
+  EXPECT_EQ((std::vector<std::string>{"*.pln", "*.prg", "*.apl", "*.sbp", "*.pln", "*.pln", "*.*"}),
+            dialog.filterPatterns);
+  EXPECT_EQ("D:\\Out", dialog.initialFolder);
+  EXPECT_EQ("pln", dialog.defaultExtension);
+  EXPECT_FALSE(dialog.fileMustExist);
+}
+
+TEST_F(SaveAsDialogTest, OpensOnTheCurrentExportTypeAndTheCurrentDestination) {
+  t.dialogs.Choose("D:\\Out\\a.sbp", "a.sbp");
+  SaveAs();
+  ASSERT_EQ(1u, t.dialogs.Dialogs().size());
+  EXPECT_EQ(4, t.dialogs.Dialogs()[0].filterIndex);
+  EXPECT_EQ("D:\\Out\\LSZH-LSGG.sbp", t.dialogs.Dialogs()[0].startPath);
+  EXPECT_EQ("LSZH-LSGG.sbp", t.dialogs.Dialogs()[0].startName);
+}
+
+TEST_F(SaveAsDialogTest, TheChosenFilterBecomesTheExportTypeWithTheNoticeForUntestedTypes) {
+  for (int filter = 1; filter <= 7; ++filter) {
+    SCOPED_TRACE("filter " + std::to_string(filter));
+    TestApp fresh;
+    fresh.app.settings.exportType = 1;
+    fresh.dialogs.Choose("D:\\Out\\plan.x", "plan.x", filter);
+    char chosenPath[260] = "D:\\Out\\old.pln";
+    char chosenName[260] = "old.pln";
+
+    EXPECT_EQ(1, SaveAsDialog(fresh.app, chosenPath, chosenName));
+    EXPECT_EQ(filter, fresh.app.settings.exportType);
+    EXPECT_STREQ("D:\\Out\\plan.x", chosenPath);
+    EXPECT_STREQ("plan.x", chosenName);
+    bool untested = filter >= 2 && filter <= 6;
+    ASSERT_EQ(untested ? 1u : 0u, fresh.messages.Messages().size());
+    if (untested) {
+      const RecordedMessage& message = fresh.messages.Messages()[0];
+      EXPECT_EQ(kUntested, message.text);
+      EXPECT_EQ(DescribeKind(MessageKind::Warning), DescribeKind(message.kind));
+      EXPECT_EQ(DescribeButtons(MessageButtons::Ok), DescribeButtons(message.buttons));
+    }
+  }
+}
+
+TEST_F(SaveAsDialogTest, AnExportTypeWithoutAFilterOpensOnTheFirstFilter) {
+  for (int exportType : {0, -1, 8, 99}) {
+    SCOPED_TRACE("exportType " + std::to_string(exportType));
+    TestApp fresh;
+    fresh.app.settings.exportType = exportType;
+    fresh.dialogs.Choose("D:\\Out\\plan.pln", "plan.pln");
+    char chosenPath[260] = "";
+    char chosenName[260] = "";
+    EXPECT_EQ(1, SaveAsDialog(fresh.app, chosenPath, chosenName));
+    ASSERT_EQ(1u, fresh.dialogs.Dialogs().size());
+    EXPECT_EQ(1, fresh.dialogs.Dialogs()[0].filterIndex);
+    EXPECT_EQ(1, fresh.app.settings.exportType);
+  }
+}
+
+TEST_F(SaveAsDialogTest, CancelKeepsTheExportTypeAndTheDestination) {
+  t.dialogs.Cancel();
+  EXPECT_EQ(0, SaveAs());
+  EXPECT_EQ(4, t.app.settings.exportType);
+  EXPECT_STREQ("D:\\Out\\LSZH-LSGG.sbp", path);
+  EXPECT_STREQ("LSZH-LSGG.sbp", name);
+  EXPECT_TRUE(t.messages.Messages().empty());
+}
+
+TEST_F(SaveAsDialogTest, AllFilesKeepsTypeSevenForTheNextDialog) {
+  t.dialogs.Choose("D:\\Out\\a", "a", 7);
+  t.dialogs.Choose("D:\\Out\\b", "b");
+  EXPECT_EQ(1, SaveAs());
+  EXPECT_EQ(1, SaveAs());
+  ASSERT_EQ(2u, t.dialogs.Dialogs().size());
+  EXPECT_EQ(7, t.dialogs.Dialogs()[1].filterIndex);
+  EXPECT_EQ(7, t.app.settings.exportType);
+  EXPECT_TRUE(t.messages.Messages().empty());
+}
+
+}  // namespace

@@ -1,0 +1,206 @@
+// The shell's two file dialogs, worked as a person works them: the open dialog's
+// refusal of FliteStar's own ".fcf" files and the save dialog's filter that
+// becomes the export type.
+#include "shell/Win32.h"
+
+#include <commctrl.h>
+
+#include <fstream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "GuiCases.h"
+#include "WindowQueries.h"
+
+namespace {
+
+// Controls of the common file dialogs.
+constexpr int kFilterList = 0x470;
+constexpr int kFileNameBox = 0x47C;
+// The text control of a message box.
+constexpr int kMessageText = 0xFFFF;
+
+constexpr const char* kRefusal =
+    "Original FliteStar files not yet directly supported!!!\n"
+    "Run FliteStar and export Flight plan as Generic Text format file!";
+constexpr const char* kUntested =
+    "This type of Flight plan file is not yet tested!!!\n"
+    "Please verify if it works, thanks to you!!!";
+
+std::map<std::string, std::string> ReadResult(const std::string& path) {
+  std::map<std::string, std::string> values;
+  std::ifstream file(path, std::ios::binary);
+  std::string line;
+  while (std::getline(file, line)) {
+    std::size_t equals = line.find('=');
+    if (equals != std::string::npos) values[line.substr(0, equals)] = line.substr(equals + 1);
+  }
+  return values;
+}
+
+HWND WaitForDialog(TestedProgram& program, const char* title, CaseReport& report) {
+  HWND dialog = nullptr;
+  if (!WaitUntil([&] { return (dialog = FindTopLevel(program.ProcessId(), "#32770", title)) != nullptr; })) {
+    report.Fail(std::string("no dialog \"") + title + "\"; saw " + DescribeTopLevels(program.ProcessId()));
+  }
+  return dialog;
+}
+
+HWND FindMessageBox(TestedProgram& program) { return FindTopLevel(program.ProcessId(), "#32770", "PlanTransit"); }
+
+int ListSelection(HWND list) {
+  DWORD_PTR selection = 0;
+  SendMessageTimeoutA(list, CB_GETCURSEL, 0, 0, SMTO_ABORTIFHUNG, 5000, &selection);
+  return static_cast<int>(static_cast<LRESULT>(selection));
+}
+
+void ExpectFilters(CaseReport& report, HWND dialog, const std::vector<std::string>& expected, int selected) {
+  HWND list = GetDlgItem(dialog, kFilterList);
+  std::vector<std::string> entries = ComboEntries(list);
+  std::string expectedText;
+  std::string seenText;
+  for (const std::string& entry : expected) expectedText += entry + "|";
+  for (const std::string& entry : entries) seenText += entry + "|";
+  report.ExpectText(expectedText, seenText, "filter list");
+  report.ExpectNumber(selected, ListSelection(list), "selected filter (0-based)");
+}
+
+// Types a file name into the dialog and presses OK.
+void ChooseFile(HWND dialog, const std::string& path) {
+  SetTextOf(GetDlgItem(dialog, kFileNameBox), path);
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+}
+
+void SelectFilter(HWND dialog, int filterIndex) {
+  HWND list = GetDlgItem(dialog, kFilterList);
+  DWORD_PTR result = 0;
+  SendMessageTimeoutA(list, CB_SETCURSEL, filterIndex - 1, 0, SMTO_ABORTIFHUNG, 5000, &result);
+  // What the list tells its dialog when a person picks an entry.
+  for (WORD notification : {CBN_SELCHANGE, CBN_SELENDOK}) {
+    SendMessageTimeoutA(dialog, WM_COMMAND, MAKEWPARAM(kFilterList, notification), reinterpret_cast<LPARAM>(list),
+                        SMTO_ABORTIFHUNG, 5000, &result);
+  }
+}
+
+// Checks a message box's text, its warning icon and its single OK button, then
+// presses OK.
+void ExpectWarningAndPressOk(CaseReport& report, TestedProgram& program, HWND box, const char* text) {
+  report.ExpectText(text, TextOf(GetDlgItem(box, kMessageText)), "message text");
+  report.ExpectNumber(kIconWarning, program.MessageBoxIcon(box, report), "message icon (2 is the warning)");
+  std::string buttons;
+  for (int id : {IDOK, IDCANCEL, IDABORT, IDRETRY, IDIGNORE, IDYES, IDNO}) {
+    HWND button = GetDlgItem(box, id);
+    if (button != nullptr && IsWindowVisible(button)) buttons.append("[").append(TextOf(button)).append("]");
+  }
+  report.ExpectText("[OK]", buttons, "message buttons");
+  PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+}
+
+void ExpectExit(CaseReport& report, TestedProgram& program) {
+  DWORD exitCode = 1;
+  if (report.Expect(program.WaitForExit(exitCode), "the dialog harness did not end")) {
+    report.ExpectNumber(0, exitCode, "exit code of the dialog harness");
+  }
+}
+
+void OpenDialogRefusesFcfAndAcceptsFcfInCapitals(const DriverPaths& paths, CaseReport& report) {
+  std::string lowerFolder = paths.work + "\\lower";
+  std::string upperFolder = paths.work + "\\upper";
+  CreateDirectoryA(lowerFolder.c_str(), nullptr);
+  CreateDirectoryA(upperFolder.c_str(), nullptr);
+  std::string refused = lowerFolder + "\\x.fcf";
+  std::string accepted = upperFolder + "\\x.FCF";
+  WriteTextFile(refused, "FliteStar's own plan\r\n");
+  WriteTextFile(accepted, "a plan exported in capitals\r\n");
+  std::string resultFile = paths.work + "\\open-result.txt";
+  DeleteFileA(resultFile.c_str());
+
+  TestedProgram harness(paths);
+  std::string command = Quoted(paths.harness) + " open 1 " + Quoted(paths.work) + " " + Quoted(resultFile);
+  if (!harness.Start(command, "", report) || harness.WaitForWindow("PlanTransitDialogHarness", report) == nullptr) {
+    return;
+  }
+  HWND dialog = WaitForDialog(harness, "Open Flight plan file", report);
+  if (dialog == nullptr) return;
+  ExpectFilters(report, dialog,
+                {"Exported FliteStar Flightplan files (*.txt)", "FliteStar Flightplan files (*.fcf)", "All files (*.*)"},
+                0);
+  ChooseFile(dialog, refused);
+
+  HWND box = nullptr;
+  if (!WaitUntil([&] { return (box = FindMessageBox(harness)) != nullptr; })) {
+    report.Fail("x.fcf was not refused; saw " + DescribeTopLevels(harness.ProcessId()));
+    return;
+  }
+  ExpectWarningAndPressOk(report, harness, box, kRefusal);
+
+  HWND again = nullptr;
+  if (!WaitUntil([&] {
+        again = FindTopLevel(harness.ProcessId(), "#32770", "Open Flight plan file");
+        return again != nullptr && FindMessageBox(harness) == nullptr;
+      })) {
+    report.Fail("the open dialog did not come back; saw " + DescribeTopLevels(harness.ProcessId()));
+    return;
+  }
+  std::string shown = TextOf(GetDlgItem(again, kFileNameBox));
+  report.Expect(shown.size() >= 5 && shown.compare(shown.size() - 5, 5, "x.fcf") == 0,
+                "the dialog did not start from the refused choice; its file box shows \"" + shown + "\"");
+  ChooseFile(again, accepted);
+  ExpectExit(report, harness);
+
+  std::map<std::string, std::string> result = ReadResult(resultFile);
+  report.ExpectText("1", result["result"], "OpenSourceDialog's answer");
+  report.ExpectText(accepted, result["path"], "chosen path");
+  report.ExpectText("x.FCF", result["name"], "chosen name");
+  report.ExpectText("PlanTransit - x.FCF", result["title"], "main window title");
+}
+
+void SaveDialogFilterBecomesTheExportType(const DriverPaths& paths, CaseReport& report) {
+  const std::vector<std::string> filters = {
+      "MS FS2000/2002 Flightplan Files (*.pln)", "ACS-GPS Flightplan Files (*.prg)",
+      "Radar Contact Flightplan Files (*.apl)",  "SquawkBox Flightplan Files (*.sbp)",
+      "SFP Flightplan Files (*.pln)",            "Nav Flightplan Files (*.pln)",
+      "All files (*.*)"};
+  for (int filter = 1; filter <= 7; ++filter) {
+    CaseReport step;
+    std::string resultFile = paths.work + "\\save-result-" + std::to_string(filter) + ".txt";
+    DeleteFileA(resultFile.c_str());
+    TestedProgram harness(paths);
+    std::string command = Quoted(paths.harness) + " save 4 " + Quoted(paths.work) + " " + Quoted(resultFile);
+    if (!harness.Start(command, "", step) || harness.WaitForWindow("PlanTransitDialogHarness", step) == nullptr) {
+      report.Fail("filter " + std::to_string(filter) + ": " + step.Failures().front());
+      return;
+    }
+    HWND dialog = WaitForDialog(harness, "Save as... Flight plan", step);
+    if (dialog != nullptr) {
+      ExpectFilters(step, dialog, filters, 3);
+      SelectFilter(dialog, filter);
+      ChooseFile(dialog, paths.work + "\\saved-" + std::to_string(filter));
+
+      HWND box = nullptr;
+      WaitUntil([&] { return (box = FindMessageBox(harness)) != nullptr || harness.HasExited(); });
+      bool untested = filter >= 2 && filter <= 6;
+      if (untested && step.Expect(box != nullptr, "no notice for an untested type")) {
+        ExpectWarningAndPressOk(step, harness, box, kUntested);
+      }
+      if (!untested && !step.Expect(box == nullptr, "a notice for a tested type: " + TextOf(GetDlgItem(box, kMessageText)))) {
+        PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+      }
+      ExpectExit(step, harness);
+      std::map<std::string, std::string> result = ReadResult(resultFile);
+      step.ExpectText("1", result["result"], "SaveAsDialog's answer");
+      step.ExpectText(std::to_string(filter), result["exportType"], "exportType");
+    }
+    for (const std::string& failure : step.Failures()) report.Fail("filter " + std::to_string(filter) + ": " + failure);
+  }
+}
+
+}  // namespace
+
+std::vector<GuiCase> FileDialogCases() {
+  return {
+      {"OpenDialogRefusesFcfAndAcceptsFcfInCapitals", OpenDialogRefusesFcfAndAcceptsFcfInCapitals},
+      {"SaveDialogFilterBecomesTheExportType", SaveDialogFilterBecomesTheExportType},
+  };
+}

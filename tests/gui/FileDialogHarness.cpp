@@ -1,0 +1,86 @@
+// Runs one of the shell's file dialogs (OpenSourceDialog or SaveAsDialog, over the
+// Win32 ports, with a window of its own as the main window) and writes what it
+// answered, so the GUI cases can work the real dialogs without a built route.
+//
+//   FileDialogHarness open|save EXPORT-TYPE FOLDER RESULT-FILE
+//
+// FOLDER is both default folders; the destination starts as FOLDER\plan.pln.
+// RESULT-FILE gets the lines result=, path=, name=, exportType= and title=.
+#include "shell/Win32.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "App.h"
+#include "commands/OpenSourceDialog.h"
+#include "commands/SaveAsDialog.h"
+#include "host/LocaleDatePort.h"
+#include "host/ProcessEnvironment.h"
+#include "host/StdioFileSystem.h"
+#include "host/SystemRegistry.h"
+#include "shell/Shell.h"
+#include "shell/Win32FileDialogPort.h"
+#include "shell/Win32MessagePort.h"
+#include "shell/Win32WindowPort.h"
+
+namespace {
+
+constexpr const char* kClassName = "PlanTransitDialogHarness";
+
+HWND CreateOwnerWindow(HINSTANCE instance) {
+  WNDCLASSA windowClass{};
+  windowClass.lpfnWndProc = DefWindowProcA;
+  windowClass.hInstance = instance;
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+  windowClass.lpszClassName = kClassName;
+  RegisterClassA(&windowClass);
+  HWND window = CreateWindowExA(0, kClassName, "PlanTransit", WS_OVERLAPPEDWINDOW, 0, 0, 320, 120, nullptr,
+                                nullptr, instance, nullptr);
+  ShowWindow(window, SW_SHOW);
+  return window;
+}
+
+bool WriteResult(const char* resultPath, int result, const App& app, const char* path, const char* name,
+                 HWND window) {
+  std::FILE* file = std::fopen(resultPath, "wb");
+  if (file == nullptr) return false;
+  char title[kPathSize];
+  GetWindowTextA(window, title, sizeof title);
+  std::fprintf(file, "result=%d\npath=%s\nname=%s\nexportType=%d\ntitle=%s\n", result, path, name,
+               app.settings.exportType, title);
+  return std::fclose(file) == 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 5) {
+    std::fprintf(stderr, "usage: FileDialogHarness open|save EXPORT-TYPE FOLDER RESULT-FILE\n");
+    return 2;
+  }
+  static App app{};
+  Shell shell{};
+  shell.app = &app;
+  shell.instance = GetModuleHandleA(nullptr);
+  Win32MessagePort messages(shell);
+  Win32WindowPort window(shell);
+  Win32FileDialogPort dialogs(shell);
+  StdioFileSystem files;
+  LocaleDatePort dates;
+  SystemRegistry registry;
+  ProcessEnvironment environment;
+  app.host = Host{&messages, &window, &files, &dialogs, &dates, &registry, &environment};
+
+  app.settings.exportType = std::atoi(argv[2]);
+  std::snprintf(app.settings.defaultSourceDir, kPathSize, "%s", argv[3]);
+  std::snprintf(app.settings.defaultDestDir, kPathSize, "%s", argv[3]);
+  char path[kPathSize];
+  char name[kPathSize];
+  std::snprintf(path, sizeof path, "%s\\plan.pln", argv[3]);
+  std::snprintf(name, sizeof name, "plan.pln");
+
+  shell.mainWindow = CreateOwnerWindow(shell.instance);
+  int result = std::strcmp(argv[1], "open") == 0 ? OpenSourceDialog(app, path, name) : SaveAsDialog(app, path, name);
+  return WriteResult(argv[4], result, app, path, name, shell.mainWindow) ? 0 : 1;
+}

@@ -1,0 +1,25 @@
+// The GUI cases: each drives the real program (or the file-dialog harness) as a
+// person would and reports what it found.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "Expect.h"
+#include "TestedProgram.h"
+
+struct GuiCase {
+  const char* name;
+  void (*run)(const DriverPaths& paths, CaseReport& report);
+};
+
+std::vector<GuiCase> StartCases();
+std::vector<GuiCase> BarCases();
+std::vector<GuiCase> KeyboardCases();
+std::vector<GuiCase> FileDialogCases();
+
+// Writes `text` to `path`; false when it cannot.
+bool WriteTextFile(const std::string& path, const std::string& text);
+bool FileExists(const std::string& path);
+// "\"a\" \"b\"": arguments quoted for a command line.
+std::string Quoted(const std::string& argument);

@@ -1,0 +1,85 @@
+// The GUI test driver: runs every case against PlanTransit.exe under Wine and
+// fails when any expectation failed, listing what it saw.
+//
+//   GuiDriver PlanTransit.exe FileDialogHarness.exe GuiProbe.dll [name-part]
+//   GuiDriver --hold PlanTransit.exe GuiProbe.dll RECT-FILE DONE-FILE
+//
+// The second form starts the program with the defaults, writes the main window's
+// screen rectangle ("left top width height") to RECT-FILE, and closes the program
+// once DONE-FILE exists (for screenshots).
+#include "shell/Win32.h"
+
+#include <cstdio>
+#include <string>
+
+#include "GuiCases.h"
+#include "WindowQueries.h"
+
+namespace {
+
+std::string MakeWorkFolder() {
+  char temporary[MAX_PATH];
+  GetTempPathA(sizeof temporary, temporary);
+  std::string folder = std::string(temporary) + "plantransit-gui-" + std::to_string(GetCurrentProcessId());
+  CreateDirectoryA(folder.c_str(), nullptr);
+  return folder;
+}
+
+int RunCases(const DriverPaths& paths, const std::string& selection) {
+  std::vector<GuiCase> cases;
+  for (const auto& group : {StartCases(), BarCases(), KeyboardCases(), FileDialogCases()}) {
+    cases.insert(cases.end(), group.begin(), group.end());
+  }
+  int failed = 0;
+  int run = 0;
+  for (const GuiCase& c : cases) {
+    if (!selection.empty() && std::string(c.name).find(selection) == std::string::npos) continue;
+    ++run;
+    std::printf("[ RUN      ] %s\n", c.name);
+    std::fflush(stdout);
+    CaseReport report;
+    c.run(paths, report);
+    for (const std::string& failure : report.Failures()) std::printf("    %s\n", failure.c_str());
+    std::printf(report.Passed() ? "[       OK ] %s\n" : "[  FAILED  ] %s\n", c.name);
+    std::fflush(stdout);
+    if (!report.Passed()) ++failed;
+  }
+  std::printf("%d of %d GUI cases passed\n", run - failed, run);
+  return failed == 0 && run > 0 ? 0 : 1;
+}
+
+int HoldForScreenshot(const DriverPaths& paths, const std::string& rectFile, const std::string& doneFile) {
+  CaseReport report;
+  TestedProgram program(paths);
+  std::string missingConfig = paths.work + "\\screenshot.cfg";
+  if (!program.Start(Quoted(paths.program), missingConfig, report)) return 1;
+  HWND window = program.WaitForWindow("PlanTransit", report);
+  if (window == nullptr) {
+    for (const std::string& failure : report.Failures()) std::printf("%s\n", failure.c_str());
+    return 1;
+  }
+  RECT rect = WindowRectOf(window);
+  WriteTextFile(rectFile, std::to_string(rect.left) + " " + std::to_string(rect.top) + " " +
+                              std::to_string(rect.right - rect.left) + " " +
+                              std::to_string(rect.bottom - rect.top) + "\n");
+  bool done = WaitUntil([&] { return FileExists(doneFile); }, 120000);
+  PostCommand(window, 2);
+  DWORD exitCode = 1;
+  program.WaitForExit(exitCode);
+  return done ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc >= 6 && std::string(argv[1]) == "--hold") {
+    DriverPaths paths = {argv[2], "", argv[3], MakeWorkFolder()};
+    return HoldForScreenshot(paths, argv[4], argv[5]);
+  }
+  if (argc < 4) {
+    std::fprintf(stderr, "usage: GuiDriver PlanTransit.exe FileDialogHarness.exe GuiProbe.dll [name-part]\n");
+    return 2;
+  }
+  DriverPaths paths = {argv[1], argv[2], argv[3], MakeWorkFolder()};
+  return RunCases(paths, argc > 4 ? argv[4] : "");
+}

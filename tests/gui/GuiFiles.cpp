@@ -1,0 +1,16 @@
+// Small file and command-line helpers of the GUI cases.
+#include "GuiCases.h"
+
+#include "shell/Win32.h"
+
+#include <fstream>
+
+bool WriteTextFile(const std::string& path, const std::string& text) {
+  std::ofstream file(path, std::ios::binary);
+  file << text;
+  return static_cast<bool>(file);
+}
+
+bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+std::string Quoted(const std::string& argument) { return "\"" + argument + "\""; }
