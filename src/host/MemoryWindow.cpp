@@ -1,4 +1,4 @@
-#include "support/FakeWindow.h"
+#include "host/MemoryWindow.h"
 
 #include <algorithm>
 #include <cstring>
@@ -20,26 +20,26 @@ bool ComesBefore(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-void FakeWindow::GetControlText(int controlId, char* buffer, int bufferSize) {
+void MemoryWindow::GetControlText(int controlId, char* buffer, int bufferSize) {
   CopyBounded(texts[controlId], buffer, bufferSize);
 }
 
-void FakeWindow::CheckRadio(int firstId, int lastId, int checkedId) {
+void MemoryWindow::CheckRadio(int firstId, int lastId, int checkedId) {
   for (int id = firstId; id <= lastId; ++id) checked[id] = id == checkedId;
 }
 
-void FakeWindow::AddListEntry(int listId, const char* text) {
+void MemoryWindow::AddListEntry(int listId, const char* text) {
   std::vector<std::string>& entries = lists[listId].entries;
   entries.insert(std::upper_bound(entries.begin(), entries.end(), std::string(text), ComesBefore), text);
 }
 
-int FakeWindow::ListEntryLength(int listId, int index) {
+int MemoryWindow::ListEntryLength(int listId, int index) {
   const std::vector<std::string>& entries = lists[listId].entries;
   if (index < 0 || index >= static_cast<int>(entries.size())) return -1;
   return static_cast<int>(entries[index].size());
 }
 
-void FakeWindow::GetListEntry(int listId, int index, char* buffer, int bufferSize) {
+void MemoryWindow::GetListEntry(int listId, int index, char* buffer, int bufferSize) {
   const std::vector<std::string>& entries = lists[listId].entries;
   if (index < 0 || index >= static_cast<int>(entries.size())) {
     CopyBounded("", buffer, bufferSize);
