@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr const char* kOverwriteQuestion = "Do you want to overwrite it?";
-
 // The overwrite question: the exists text (which ends in a line end) with the
 // question on its second line. True when the user agrees.
 bool ConfirmOverwrite(App& app, const char* name, const ExportType& type) {

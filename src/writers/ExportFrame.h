@@ -14,6 +14,9 @@
 #include "writers/ExportType.h"
 #include "writers/PlanStream.h"
 
+// The second line of the overwrite question, after the type's exists text.
+constexpr const char* kOverwriteQuestion = "Do you want to overwrite it?";
+
 // Frame steps 1 to 4: replaces the extension of `name` and `path`; refuses an
 // empty path (empty-name text, error); asks before overwriting an existing file
 // (warning, Yes/No; "No" ends quietly); creates the new file (create-failure

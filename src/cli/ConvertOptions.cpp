@@ -1,0 +1,111 @@
+// The converter's command line, parsed with CLI11. CLI11 reports errors by
+// throwing; they are caught here and nowhere else.
+#include "cli/ConvertOptions.h"
+
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <cstdio>
+#include <map>
+
+#include "route/RouteTable.h"
+
+namespace {
+
+constexpr const char* kProgramName = "plantransit-convert";
+constexpr const char* kVersion = "plantransit-convert 1.0.8";
+
+const std::map<std::string, ExportCode> kFormatNames = {
+    {"msfs", kExportMsfs}, {"acs-gps", kExportAcsGps}, {"rc99", kExportRc99},
+    {"sqb", kExportSqb},   {"sfp", kExportSfp},        {"nav", kExportNav},
+};
+
+const std::map<std::string, int> kNamingRules = {{"source", 0}, {"icao", 1}, {"names", 2}};
+const std::map<std::string, int> kFlightTypes = {{"vfr", 0}, {"ifr", 1}};
+const std::map<std::string, int> kRouteTypes = {{"gps", 0}, {"vor", 1}, {"low", 2}, {"high", 3}};
+
+// "msfs,sqb" or "all" into export codes in bulk order; an empty text on error.
+std::string FormatsFromList(const std::string& list, std::vector<ExportCode>& formats) {
+  std::vector<bool> wanted(kExportTypeCount + 1, false);
+  std::size_t start = 0;
+  while (start <= list.size()) {
+    std::size_t comma = std::min(list.find(',', start), list.size());
+    std::string word = list.substr(start, comma - start);
+    if (word == "all") {
+      std::fill(wanted.begin(), wanted.end(), true);
+    } else if (auto known = kFormatNames.find(word); known != kFormatNames.end()) {
+      wanted[known->second] = true;
+    } else {
+      return "unknown format \"" + word + "\" (msfs, acs-gps, rc99, sqb, sfp, nav or all)";
+    }
+    start = comma + 1;
+  }
+  formats.clear();
+  for (ExportCode code : kBulkOrder) {
+    if (wanted[code]) formats.push_back(code);
+  }
+  return "";
+}
+
+void Describe(CLI::App& app, ConvertOptions& options, std::string& formatList) {
+  app.description(
+      "Converts FliteStar/FliteMap \"Generic Text format\" flight plans into flight plans for "
+      "Microsoft Flight Simulator, ACS-GPS, SquawkBox, Radar Contact, Super Flight Planner and "
+      "Nav Flight Planner.");
+  app.add_option("SOURCE", options.sources, "FliteStar/FliteMap Generic Text export(s)");
+  app.add_option("-f,--format", formatList,
+                 "comma-separated: msfs, acs-gps, rc99, sqb, sfp, nav, or all (default msfs)");
+  app.add_option("-o,--out-dir", options.outDir,
+                 "folder of the written plans (default: the current folder); with several formats "
+                 "each goes into a subfolder named after its type");
+  app.add_option("-a,--airports", options.airportFile,
+                 "airport/runway data file (default: the configured one, else the bundled data)");
+  app.add_option("-n,--naming", options.namingRule, "source | icao | names (default source)")
+      ->transform(CLI::CheckedTransformer(kNamingRules));
+  app.add_option("--flight-type", options.flightType, "vfr | ifr (default vfr)")
+      ->transform(CLI::CheckedTransformer(kFlightTypes));
+  app.add_option("--route-type", options.routeType, "gps | vor | low | high (default vor)")
+      ->transform(CLI::CheckedTransformer(kRouteTypes));
+  app.add_option("--departure-runway", options.departureRunway,
+                 "the departure runway to write instead of the one the lookup selected")
+      ->check(CLI::Validator(
+          [](const std::string& text) {
+            return text.size() <= kRunwayTextLength ? std::string()
+                                                    : std::string("at most 30 characters");
+          },
+          "TEXT", "runway"));
+  app.add_flag("--force", options.force, "answer Yes to the overwrite question");
+  app.add_flag("-q,--quiet", options.quiet, "print nothing but errors");
+  app.add_flag("--settings", options.showSettings,
+               "print the configuration file in use and the settings loaded from it");
+  app.set_version_flag("--version", kVersion);
+}
+
+ParseResult ReportUsageError(const std::string& text) {
+  std::fprintf(stderr, "%s: %s\nRun %s --help for the options.\n", kProgramName, text.c_str(),
+               kProgramName);
+  return ParseResult::UsageError;
+}
+
+}  // namespace
+
+ParseResult ParseConvertOptions(int argc, char** argv, ConvertOptions& options) {
+  CLI::App app{"", kProgramName};
+  // Paths such as /tmp/plan.txt are sources, not Windows-style "/option"s.
+  app.allow_windows_style_options(false);
+  std::string formatList = "msfs";
+  Describe(app, options, formatList);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::Success& helpOrVersion) {  // --help, --version
+    app.exit(helpOrVersion);
+    return ParseResult::Done;
+  } catch (const CLI::ParseError& error) {
+    return ReportUsageError(error.what());
+  }
+  options.overrideDepartureRunway = app.count("--departure-runway") > 0;
+  if (std::string problem = FormatsFromList(formatList, options.formats); !problem.empty()) {
+    return ReportUsageError(problem);
+  }
+  if (options.sources.empty() && !options.showSettings) return ReportUsageError("no SOURCE given");
+  return ParseResult::Run;
+}

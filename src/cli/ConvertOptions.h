@@ -1,0 +1,33 @@
+// What one run of the command-line converter is asked to do, and how the command
+// line says it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "writers/ExportType.h"
+
+struct ConvertOptions {
+  std::vector<std::string> sources;
+  std::vector<ExportCode> formats;  // in bulk order, each once
+  std::string outDir;               // empty: the current folder
+  std::string airportFile;          // empty: the configured file, else the bundled one
+  int namingRule = 0;               // autogenMode 0..2
+  int flightType = 0;               // 0 VFR, 1 IFR
+  int routeType = 1;                // 0 GPS, 1 VOR, 2 low, 3 high airways
+  bool overrideDepartureRunway = false;
+  std::string departureRunway;
+  bool force = false;
+  bool quiet = false;
+  bool showSettings = false;
+};
+
+enum class ParseResult {
+  Run,        // options filled, go on
+  Done,       // --help or --version printed: exit 0
+  UsageError  // message printed: exit 2
+};
+
+// Parses the command line into `options`, printing help, the version or a usage
+// error to the standard streams.
+ParseResult ParseConvertOptions(int argc, char** argv, ConvertOptions& options);

@@ -1,0 +1,77 @@
+// plantransit-convert: the headless converter. It runs the window's route build,
+// naming and writers over non-interactive ports, for scripts and batches.
+#include <cstdio>
+
+#ifdef _WIN32
+#include <io.h>
+#define isatty _isatty
+#else
+#include <unistd.h>
+#endif
+
+#include "App.h"
+#include "cli/ConsoleMessagePort.h"
+#include "cli/Conversion.h"
+#include "cli/ConvertOptions.h"
+#include "cli/NoFileDialogs.h"
+#include "cli/SettingsReport.h"
+#include "host/LocaleDatePort.h"
+#include "host/MemoryWindow.h"
+#include "host/ProcessEnvironment.h"
+#include "host/StdioFileSystem.h"
+#include "host/SystemRegistry.h"
+#include "host/UserLocale.h"
+
+namespace {
+
+constexpr int kExitAllWritten = 0;
+constexpr int kExitFailed = 1;
+constexpr int kExitUsage = 2;
+
+// Converts every source in order; a failed one does not stop the others.
+int ConvertAll(App& app, const ConvertOptions& options) {
+  bool showProgress = options.sources.size() > 1 && !options.quiet && isatty(2);
+  int failures = 0;
+  for (std::size_t i = 0; i < options.sources.size(); ++i) {
+    if (showProgress) {
+      std::fprintf(stderr, "[%zu/%zu] %s\n", i + 1, options.sources.size(), options.sources[i].c_str());
+    }
+    if (!ConvertSource(app, options, options.sources[i])) ++failures;
+  }
+  return failures == 0 ? kExitAllWritten : kExitFailed;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  ConvertOptions options;
+  switch (ParseConvertOptions(argc, argv, options)) {
+    case ParseResult::Done: return kExitAllWritten;
+    case ParseResult::UsageError: return kExitUsage;
+    case ParseResult::Run: break;
+  }
+  AdoptUserDateLocale();
+
+  ConsoleMessagePort messages(options.force);
+  MemoryWindow window;
+  StdioFileSystem files;
+  NoFileDialogs dialogs;
+  LocaleDatePort dates;
+  SystemRegistry registry;
+  ProcessEnvironment environment;
+  static App app{};
+  app.host = Host{.messages = &messages,
+                  .window = &window,
+                  .files = &files,
+                  .dialogs = &dialogs,
+                  .dates = &dates,
+                  .registry = &registry,
+                  .environment = &environment};
+
+  if (options.showSettings) {
+    PrintSettingsReport(app, stdout);
+    return kExitAllWritten;
+  }
+  ApplyConvertOptions(app, options);
+  return ConvertAll(app, options);
+}

@@ -1,0 +1,150 @@
+#!/usr/bin/env bash
+# Tests of plantransit-convert as scripts use it: exit statuses, messages, the
+# plans written, the overwrite rule, batches and --settings.
+# Usage: cli_tests.sh SOURCE_DIR CONVERTER [ARGS...]   (e.g. a Wine runner and the .exe)
+set -u
+source_dir=$1
+shift
+converter=("$@")
+
+golden="$source_dir/tests/golden"
+samples="$source_dir/samples"
+airports="$source_dir/tests/cli/airports.txt"
+work=$(mktemp -d -t plantransit-cli.XXXXXX)
+trap 'rm -rf "$work"' EXIT
+cd "$work" || exit 1
+
+# Monday, December 7, 2026 at noon UTC; English month names on Linux.
+export SOURCE_DATE_EPOCH=1796644800
+export LC_ALL=C
+export PLANTRANSIT_CONFIG="$work/no-such.cfg"
+
+passed=0
+failed=0
+status=0
+
+# run ARGS...: runs the converter; its output in $out and $err (CR LF made LF), its status in $status.
+run() {
+  "${converter[@]}" "$@" >"$work/stdout" 2>"$work/stderr"
+  status=$?
+  out=$(tr -d '\r' <"$work/stdout")
+  err=$(tr -d '\r' <"$work/stderr")
+}
+
+check() {  # check DESCRIPTION CONDITION...
+  local description=$1
+  shift
+  if "$@"; then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1))
+    echo "FAILED: $description"
+    echo "  status: $status"
+    echo "  stdout: $out"
+    echo "  stderr: $err"
+  fi
+}
+
+contains() { [[ "$1" == *"$2"* ]]; }
+same_file() { cmp -s "$1" "$2"; }
+
+# --- usage -------------------------------------------------------------------
+run --version
+check "--version prints the version" [ "$status" -eq 0 ]
+check "--version text" contains "$out" "plantransit-convert 1.0.8"
+run --help
+check "--help exits 0" [ "$status" -eq 0 ]
+check "--help lists --format" contains "$out" "--format"
+run
+check "no SOURCE is a usage error" [ "$status" -eq 2 ]
+check "no SOURCE says so" contains "$err" "no SOURCE given"
+run --format msfs,xyz "$samples/zurich-geneva.txt"
+check "an unknown format is a usage error" [ "$status" -eq 2 ]
+check "an unknown format is named" contains "$err" '"xyz"'
+run --no-such-option "$samples/zurich-geneva.txt"
+check "an unknown option is a usage error" [ "$status" -eq 2 ]
+run --departure-runway 1234567890123456789012345678901 "$samples/zurich-geneva.txt"
+check "a runway of 31 characters is a usage error" [ "$status" -eq 2 ]
+
+# --- one plan, byte for byte ---------------------------------------------------
+run --airports "$airports" "$samples/zurich-geneva.txt"
+check "a plan is written" [ "$status" -eq 0 ]
+check "its path goes to standard output" contains "$out" "zurich-geneva.pln"
+check "the MSFS plan is byte for byte the golden one" same_file zurich-geneva.pln "$golden/msfs/zurich-geneva.pln"
+
+run --airports "$airports" --naming icao --format rc99 --out-dir "$work/rc" "$samples/zurich-geneva.txt"
+check "the Radar Contact plan is written" [ "$status" -eq 0 ]
+if [ "${PLANTRANSIT_EXPECT_WINDOWS_DATE:-0}" = 1 ]; then
+  # Windows' long date has no leading zero on the day.
+  sed 's/December 7, 2026/December 07, 2026/' "$work/rc/LSZH-LSGG.apl" >"$work/rc/normalised.apl"
+else
+  cp "$work/rc/LSZH-LSGG.apl" "$work/rc/normalised.apl"
+fi
+check "the Radar Contact plan is the golden one, dated from SOURCE_DATE_EPOCH" \
+  same_file "$work/rc/normalised.apl" "$golden/radarcontact/zurich-geneva.apl"
+
+# --- every format, each in its folder -------------------------------------------
+run --airports "$airports" --format all --naming icao --out-dir "$work/all" "$samples/zurich-geneva.txt"
+check "all six formats are written" [ "$status" -eq 0 ]
+for written in MSFS/LSZH-LSGG.pln ACS-GPS/LSZH-LSGG.prg SQB/LSZH-LSGG.sbp RC99/LSZH-LSGG.apl \
+               SFP/LSZH-LSGG.pln NAV/LSZH-LSGG.pln; do
+  check "$written exists" [ -s "$work/all/$written" ]
+done
+check "six paths on standard output" [ "$(grep -c . <<<"$out")" -eq 6 ]
+check "the SquawkBox plan is the golden one" same_file "$work/all/SQB/LSZH-LSGG.sbp" "$golden/squawkbox/zurich-geneva.sbp"
+
+# --- the overwrite question ---------------------------------------------------
+printf 'an older plan\r\n' >zurich-geneva.pln
+run --airports "$airports" "$samples/zurich-geneva.txt"
+check "an existing plan without --force counts as not written" [ "$status" -eq 1 ]
+check "the overwrite question is printed on one line" contains "$err" \
+  "plantransit-convert: An MS Flight Simulator Flight plan zurich-geneva.pln already exists! Do you want to overwrite it?"
+check "the plan that was there is untouched" [ "$(cat zurich-geneva.pln)" = $'an older plan\r' ]
+run --force --airports "$airports" "$samples/zurich-geneva.txt"
+check "--force overwrites" [ "$status" -eq 0 ]
+check "the overwritten plan is the golden one" same_file zurich-geneva.pln "$golden/msfs/zurich-geneva.pln"
+
+# --- a missing airport file is not searched for -----------------------------------
+run --force --airports "$work/missing.txt" "$samples/zurich-geneva.txt"
+check "a missing airport file still gives a plan" [ "$status" -eq 0 ]
+check "the search question is answered No" contains "$err" \
+  "Failed to open Airport/Runway Data file missing.txt! Do you want to search for it?"
+check "the plan carries the lookup's failure text" \
+  contains "$(tr -d '\r' <zurich-geneva.pln)" "departure_name=Error reading Airport/Runway Data file!"
+
+# --- the bundled data, found beside the program -----------------------------------
+run --force --format msfs --naming names "$samples/frankfurt-munich.txt"
+check "the bundled airport data is used when none is configured" [ "$status" -eq 0 ]
+check "names from the bundled data name the plan" [ -s "Frankfurt_Main_Airport to Munich_Airport.pln" ]
+
+# --- a batch with a bad source --------------------------------------------------
+printf 'not a flight plan\n' >bad.txt
+run --force --airports "$airports" --out-dir "$work/batch" "$samples/zurich-geneva.txt" bad.txt \
+  "$samples/frankfurt-munich.txt"
+check "a failed source makes the batch fail" [ "$status" -eq 1 ]
+check "the bad source is named" contains "$err" "bad.txt is not a valid FliteStar Flightplan file!"
+check "the build failure follows" contains "$err" "Failed to build Flight-Plan from file bad.txt"
+check "the sources after it are converted" [ -s "$work/batch/frankfurt-munich.pln" ]
+check "the sources before it are converted" [ -s "$work/batch/zurich-geneva.pln" ]
+
+# --- the configuration file -----------------------------------------------------
+cat >"$work/test.cfg" <<CFG
+[Startup]
+Autogen=2
+[AirpFile]
+Pathname=$airports
+Filename=airports.txt
+CFG
+PLANTRANSIT_CONFIG="$work/test.cfg" run --settings
+check "--settings exits 0" [ "$status" -eq 0 ]
+check "--settings names the file in use" contains "$out" "configuration=$work/test.cfg"
+check "--settings shows the stored naming rule" contains "$out" $'\nautogenMode=2\n'
+check "--settings shows the defaults of missing keys" contains "$out" $'\nexportType=1\n'
+check "--settings lists the fields in order" contains "$(grep -c = <<<"$out")" "31"
+PLANTRANSIT_CONFIG="$work/test.cfg" run --force --out-dir "$work/configured" "$samples/zurich-geneva.txt"
+check "the configured airport file is used" same_file "$work/configured/zurich-geneva.pln" \
+  "$golden/msfs/zurich-geneva.pln"
+check "the CLI never writes the configuration file" [ "$(grep -c . "$work/test.cfg")" -eq 5 ]
+
+echo "cli: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
