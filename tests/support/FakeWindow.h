@@ -3,6 +3,7 @@
 // posted and sent, and the title.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -44,7 +45,10 @@ class FakeWindow : public WindowPort {
   void StopBusyFeedback() override { ++busyStops; }
 
   void PostCommand(int commandId) override { postedCommands.push_back(commandId); }
-  void SendCommand(int commandId) override { sentCommands.push_back(commandId); }
+  void SendCommand(int commandId) override {
+    sentCommands.push_back(commandId);
+    if (onSendCommand) onSendCommand(commandId);
+  }
 
   void SetTitle(const char* text) override { title = text; }
 
@@ -60,5 +64,7 @@ class FakeWindow : public WindowPort {
   int busyStops = 0;
   std::vector<int> postedCommands;
   std::vector<int> sentCommands;
+  // Runs a sent command inside the call, as the real window would; empty: only recorded.
+  std::function<void(int)> onSendCommand;
   std::string title;
 };
