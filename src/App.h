@@ -1,8 +1,10 @@
-// The program-wide record: the route table, the program settings and the ports.
+// The program-wide record: the route table, the program settings, the ports and
+// the state of the conversion commands.
 // One instance lives for the whole run and is passed by reference, so every test
 // starts from a clean one. A value-initialised App starts all zero.
 #pragma once
 
+#include "commands/CommandState.h"
 #include "config/ProgramSettings.h"
 #include "host/Host.h"
 #include "route/RouteTable.h"
@@ -11,4 +13,5 @@ struct App {
   RouteTable route;
   ProgramSettings settings;
   Host host;
+  CommandState commands;
 };

@@ -1,5 +1,6 @@
 // The environment port: what the process learns about its surroundings, namely
-// environment variables, the Windows folder and the current folder. The
+// environment variables, the Windows folder, the current folder and the
+// program's own folder. The
 // configuration file's place and the folder fallbacks are derived from it.
 #pragma once
 
@@ -17,4 +18,8 @@ class EnvironmentPort {
   // The process's current folder into `out` (zero-terminated). False when it
   // cannot be found or does not fit `outSize` bytes.
   virtual bool CurrentFolder(char* out, std::size_t outSize) = 0;
+  // The folder that holds the running program, without a trailing separator, into
+  // `out` (zero-terminated): where the files shipped with the program are. False
+  // when it cannot be found or does not fit `outSize` bytes.
+  virtual bool ProgramFolder(char* out, std::size_t outSize) = 0;
 };

@@ -4,6 +4,7 @@
 // and the title. Its state is public: its owner reads and sets it directly.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -45,7 +46,10 @@ class MemoryWindow : public WindowPort {
   void StopBusyFeedback() override { ++busyStops; }
 
   void PostCommand(int commandId) override { postedCommands.push_back(commandId); }
-  void SendCommand(int commandId) override { sentCommands.push_back(commandId); }
+  void SendCommand(int commandId) override {
+    sentCommands.push_back(commandId);
+    if (onSendCommand) onSendCommand(commandId);
+  }
 
   void SetTitle(const char* text) override { title = text; }
 
@@ -61,5 +65,7 @@ class MemoryWindow : public WindowPort {
   int busyStops = 0;
   std::vector<int> postedCommands;
   std::vector<int> sentCommands;
+  // Runs a sent command inside the call, as the real window would; empty: only recorded.
+  std::function<void(int)> onSendCommand;
   std::string title;
 };

@@ -8,4 +8,5 @@ class ProcessEnvironment : public EnvironmentPort {
   const char* Variable(const char* name) override;
   bool WindowsFolder(char* out, std::size_t outSize) override;
   bool CurrentFolder(char* out, std::size_t outSize) override;
+  bool ProgramFolder(char* out, std::size_t outSize) override;
 };

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <cstring>
 
 #include "host/ProcessEnvironment.h"
 
@@ -24,4 +25,15 @@ bool ProcessEnvironment::WindowsFolder(char* out, std::size_t outSize) {
 
 bool ProcessEnvironment::CurrentFolder(char* out, std::size_t outSize) {
   return outSize != 0 && FitsReportedLength(GetCurrentDirectoryA(static_cast<DWORD>(outSize), out), outSize);
+}
+
+bool ProcessEnvironment::ProgramFolder(char* out, std::size_t outSize) {
+  if (outSize == 0) return false;
+  if (!FitsReportedLength(GetModuleFileNameA(nullptr, out, static_cast<DWORD>(outSize)), outSize)) {
+    return false;
+  }
+  char* lastSeparator = std::strrchr(out, '\\');
+  if (lastSeparator == nullptr) return false;
+  *lastSeparator = '\0';
+  return true;
 }

@@ -7,6 +7,7 @@
 #include "host/ControlIds.h"
 #include "host/FileSystem.h"
 #include "host/MessagePort.h"
+#include "route/AirportDataFile.h"
 #include "route/AirportFileDialog.h"
 #include "route/AirportScan.h"
 #include "route/RunwayList.h"
@@ -17,7 +18,7 @@ namespace {
 std::unique_ptr<InputFile> OpenAirportFile(App& app) {
   ProgramSettings& settings = app.settings;
   for (;;) {
-    std::unique_ptr<InputFile> file = app.host.files->OpenForReading(settings.airportFilePath);
+    std::unique_ptr<InputFile> file = OpenAirportDataFile(app, settings.airportFilePath);
     if (file != nullptr) return file;
     MessageAnswer answer = ShowFormattedMessage(
         *app.host.messages, MessageKind::Warning, MessageButtons::YesNo,

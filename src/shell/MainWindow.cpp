@@ -8,7 +8,12 @@
 #include <windowsx.h>
 
 #include "App.h"
+#include "commands/BuildCommand.h"
 #include "commands/MainWindowSetup.h"
+#include "commands/OpenCommand.h"
+#include "commands/RunwayChoice.h"
+#include "commands/SaveCommands.h"
+#include "commands/SessionEnd.h"
 #include "config/Settings.h"
 #include "host/ControlIds.h"
 #include "shell/Bars.h"
@@ -53,9 +58,40 @@ void OnDestroy(HWND window) {
   PostQuitMessage(0);
 }
 
-void OnCommand(HWND window, int id, HWND, UINT) {
+// Closes the help system, which would otherwise outlive the program.
+void QuitHelp() { WinHelpA(nullptr, "PlanTransit.hlp", HELP_QUIT, 0); }
+
+void OnClose(HWND window) {
+  if (!SaveSessionOnExit(*ShellOf(window)->app)) return;
+  QuitHelp();
+  DestroyWindow(window);
+}
+
+// Windows ends whatever the user answers; only the saving depends on it.
+BOOL OnQueryEndSession(HWND window) {
+  if (SaveSessionOnExit(*ShellOf(window)->app)) QuitHelp();
+  return TRUE;
+}
+
+void OnCommand(HWND window, int id, HWND, UINT code) {
   Shell& shell = *ShellOf(window);
+  App& app = *shell.app;
   switch (id) {
+    case kOpenCommand:
+    case kOpenButton: OpenPlan(app); break;
+    case kBuildCommand:
+    case kBuildButton: BuildPlan(app); break;
+    case kSaveCommand:
+    case kSaveButton: SaveAllPlans(app); break;
+    case kSaveAsCommand:
+    case kSaveAsButton: SavePlanAs(app); break;
+    case kDepartureRunwayList:
+    case kLandingRunwayList:
+      if (code == CBN_SELCHANGE) ChooseRunway(app, id);
+      break;
+    case kDestinationEdit:
+      if (code == EN_CHANGE) app.commands.destinationEdited = true;
+      break;
     case kExitCommand:
     case kCancelButton: SendMessageA(window, WM_CLOSE, 0, 0); break;
     case kStatusbarCommand: ToggleStatusBar(shell); break;
@@ -78,6 +114,8 @@ LRESULT CALLBACK MainWindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPA
     HANDLE_MSG(hwnd, WM_DESTROY, OnDestroy);
     HANDLE_MSG(hwnd, WM_COMMAND, OnCommand);
     HANDLE_MSG(hwnd, WM_NOTIFY, OnNotify);
+    HANDLE_MSG(hwnd, WM_CLOSE, OnClose);
+    HANDLE_MSG(hwnd, WM_QUERYENDSESSION, OnQueryEndSession);
     default: return DefWindowProcA(hwnd, message, wParam, lParam);
   }
 }

@@ -31,6 +31,9 @@ class MainWindowRun {
   TestedProgram& Program() { return program_; }
   const std::string& ConfigPath() const { return configPath_; }
 
+  // The case has ended the program itself: nothing is left to close at the end.
+  void Closed() { window_ = nullptr; }
+
   // Runs a command of the menu and waits until the window has handled it.
   void Choose(int commandId);
 

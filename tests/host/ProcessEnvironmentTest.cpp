@@ -1,4 +1,5 @@
-// The real environment port: variables, the current folder and the Windows folder.
+// The real environment port: variables, the current folder, the Windows folder
+// and the program's folder.
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -26,6 +27,18 @@ TEST(ProcessEnvironmentTest, FolderThatDoesNotFitIsRefused) {
   char folder[2] = "#";
   EXPECT_FALSE(environment.CurrentFolder(folder, sizeof folder));
   EXPECT_FALSE(environment.WindowsFolder(folder, sizeof folder));
+  EXPECT_FALSE(environment.ProgramFolder(folder, sizeof folder));
+}
+
+TEST(ProcessEnvironmentTest, ProgramFolderHoldsTheRunningTestProgram) {
+  ProcessEnvironment environment;
+  char folder[260] = "";
+  ASSERT_TRUE(environment.ProgramFolder(folder, sizeof folder));
+#ifdef _WIN32
+  EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::path(folder) / "core_tests.exe")) << folder;
+#else
+  EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::path(folder) / "core_tests")) << folder;
+#endif
 }
 
 TEST(ProcessEnvironmentTest, WindowsFolderExistsOnlyOnWindows) {

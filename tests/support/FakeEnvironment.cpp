@@ -21,6 +21,10 @@ bool FakeEnvironment::WindowsFolder(char* out, std::size_t outSize) {
   return CopyFolder(windowsFolder, out, outSize);
 }
 
+bool FakeEnvironment::ProgramFolder(char* out, std::size_t outSize) {
+  return CopyFolder(programFolder, out, outSize);
+}
+
 bool FakeEnvironment::CurrentFolder(char* out, std::size_t outSize) {
   return CopyFolder(currentFolder, out, outSize);
 }

@@ -12,8 +12,10 @@ class FakeEnvironment : public EnvironmentPort {
   const char* Variable(const char* name) override;
   bool WindowsFolder(char* out, std::size_t outSize) override;
   bool CurrentFolder(char* out, std::size_t outSize) override;
+  bool ProgramFolder(char* out, std::size_t outSize) override;
 
   std::map<std::string, std::string> variables;
   std::string windowsFolder;
   std::string currentFolder;
+  std::string programFolder;
 };

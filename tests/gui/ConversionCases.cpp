@@ -1,0 +1,255 @@
+// A whole conversion from the window, as a person does it: open a FliteStar
+// export, see the route built into the controls, pick a runway, save one plan and
+// all six, then close with the plan unsaved.
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "MainWindowRun.h"
+
+namespace {
+
+// Controls of the common file dialogs and of a message box.
+constexpr int kFilterList = 0x470;
+constexpr int kFileNameBox = 0x47C;
+constexpr int kMessageText = 0xFFFF;
+
+constexpr const char* kAirports =
+    "LSZH Zurich 1416 47.458056 8.548056 16_12139-34_12139\r\n"
+    "LSGG Geneva 1411 46.238098 6.108950 04_12795-22_12795\r\n";
+
+// A folder of the source tree, as Wine names it.
+std::string SourcePath(const std::string& relative) {
+  std::string path = std::string("Z:") + PLANTRANSIT_SOURCE_DIR + "/" + relative;
+  for (char& c : path) {
+    if (c == '/') c = '\\';
+  }
+  return path;
+}
+
+std::string ReadFileBytes(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << file.rdbuf();
+  return bytes.str();
+}
+
+// Everything a conversion needs in the case's folder, and a configuration that
+// points at it with all six bulk switches on.
+struct ConversionFolder {
+  explicit ConversionFolder(const DriverPaths& paths) : root(paths.work + "\\conversion") {
+    CreateDirectoryA(root.c_str(), nullptr);
+    for (const char* folder : {"msfs", "acs", "rc", "sqb", "sfp", "nav", "out"}) {
+      CreateDirectoryA((root + "\\" + folder).c_str(), nullptr);
+    }
+    // A work folder of an earlier run (Wine reuses process ids) may hold the plans.
+    for (const char* plan : {"zurich-geneva.pln", "msfs\\zurich-geneva.pln", "acs\\zurich-geneva.prg",
+                             "sqb\\zurich-geneva.sbp", "rc\\zurich-geneva.apl", "sfp\\zurich-geneva.pln",
+                             "nav\\zurich-geneva.pln"}) {
+      DeleteFileA((root + "\\" + plan).c_str());
+    }
+    WriteTextFile(root + "\\airports.txt", kAirports);
+    WriteTextFile(source(), ReadFileBytes(SourcePath("samples/zurich-geneva.txt")));
+  }
+
+  std::string source() const { return root + "\\zurich-geneva.txt"; }
+
+  std::string Configuration() const {
+    return "[Startup]\r\nAutogen=0\r\nMSFS=1\r\nACS-GPS=1\r\nSQB=1\r\nRC99=1\r\nSFP=1\r\nNAV=1\r\n"
+           "[AirpFile]\r\nPathname=" + root + "\\airports.txt\r\nFilename=airports.txt\r\n"
+           "[DefSrceDir]\r\nPathname=" + root + "\r\n"
+           "[DefDestDir]\r\nPathname=" + root + "\\out\r\n"
+           "[DefMSFSDir]\r\nPathname=" + root + "\\msfs\r\n"
+           "[DefACSGPSDir]\r\nPathname=" + root + "\\acs\r\n"
+           "[DefRC99Dir]\r\nPathname=" + root + "\\rc\r\n"
+           "[DefSQBDir]\r\nPathname=" + root + "\\sqb\r\n"
+           "[DefSFPDir]\r\nPathname=" + root + "\\sfp\r\n"
+           "[DefNAVDir]\r\nPathname=" + root + "\\nav\r\n";
+  }
+
+  std::string root;
+};
+
+HWND WaitForTopLevel(TestedProgram& program, const char* title, CaseReport& report) {
+  HWND window = nullptr;
+  if (!WaitUntil([&] { return (window = FindTopLevel(program.ProcessId(), "#32770", title)) != nullptr; })) {
+    report.Fail(std::string("no window \"") + title + "\"; saw " + DescribeTopLevels(program.ProcessId()));
+  }
+  return window;
+}
+
+std::string ButtonsOf(HWND box) {
+  std::string buttons;
+  for (int id : {IDOK, IDYES, IDNO, IDCANCEL}) {
+    HWND button = GetDlgItem(box, id);
+    if (button != nullptr && IsWindowVisible(button)) buttons.append("[").append(TextOf(button)).append("]");
+  }
+  return buttons;
+}
+
+// Waits for the program's next message box, checks its text, icon and buttons,
+// and presses `answer`.
+void AnswerMessage(TestedProgram& program, CaseReport& report, const std::string& text, int icon,
+                   const char* buttons, int answer) {
+  HWND box = WaitForTopLevel(program, "PlanTransit", report);
+  if (box == nullptr) return;
+  report.ExpectText(text, TextOf(GetDlgItem(box, kMessageText)), "message text");
+  report.ExpectNumber(icon, program.MessageBoxIcon(box, report), "message icon of \"" + Visible(text) + "\"");
+  report.ExpectText(buttons, ButtonsOf(box), "message buttons");
+  PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, answer)));
+  WaitUntil([&] { return !IsWindow(box); });
+}
+
+// Types a file name into a file dialog, picks the filter (0: leave it) and presses OK.
+void ChooseInDialog(HWND dialog, const std::string& path, int filterIndex) {
+  if (filterIndex > 0) {
+    HWND list = GetDlgItem(dialog, kFilterList);
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(list, CB_SETCURSEL, filterIndex - 1, 0, SMTO_ABORTIFHUNG, 5000, &result);
+    for (WORD notification : {CBN_SELCHANGE, CBN_SELENDOK}) {
+      SendMessageTimeoutA(dialog, WM_COMMAND, MAKEWPARAM(kFilterList, notification),
+                          reinterpret_cast<LPARAM>(list), SMTO_ABORTIFHUNG, 5000, &result);
+    }
+  }
+  SetTextOf(GetDlgItem(dialog, kFileNameBox), path);
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+}
+
+std::string Joined(const std::vector<std::string>& entries) {
+  std::string text;
+  for (const std::string& entry : entries) text += "[" + entry + "]";
+  return text;
+}
+
+// Picks the list entry that starts with `prefix`, as a person's click tells the window.
+void PickRunway(MainWindowRun& run, int listId, const std::string& prefix, CaseReport& report) {
+  std::vector<std::string> entries = ComboEntries(run.Item(listId));
+  for (std::size_t index = 0; index < entries.size(); ++index) {
+    if (entries[index].compare(0, prefix.size(), prefix) != 0) continue;
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(run.Item(listId), CB_SETCURSEL, index, 0, SMTO_ABORTIFHUNG, 5000, &result);
+    PostMessageA(run.Window(), WM_COMMAND, MAKEWPARAM(listId, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(run.Item(listId)));
+    run.Program().Sync(report);
+    return;
+  }
+  report.Fail("no runway " + prefix + " in " + Joined(entries));
+}
+
+void OpenAndBuild(MainWindowRun& run, const ConversionFolder& folder, CaseReport& report) {
+  PostCommand(run.Window(), kOpenCommand);
+  HWND dialog = WaitForTopLevel(run.Program(), "Open Flight plan file", report);
+  if (dialog == nullptr) return;
+  ChooseInDialog(dialog, folder.source(), 0);
+  WaitUntil([&] { return !TextOf(run.Item(kRouteEdit)).empty(); });
+  run.Program().Sync(report);
+}
+
+void ExpectBuiltRoute(MainWindowRun& run, const ConversionFolder& folder, CaseReport& report) {
+  report.ExpectText(folder.source(), TextOf(run.Item(kSourceEdit)), "edit 1010");
+  report.ExpectText("LSZH-TRA-LSGG", TextOf(run.Item(kRouteEdit)), "route text");
+  report.ExpectText("5500", TextOf(run.Item(kCruiseAltitudeStatic)), "cruising altitude");
+  report.ExpectText("LSZH", TextOf(run.Item(kDepartureIdentStatic)), "departure ident");
+  report.ExpectText("LSGG", TextOf(run.Item(kDestinationIdentStatic)), "destination ident");
+  report.ExpectText("Zurich", TextOf(run.Item(kDepartureNameStatic)), "departure name");
+  report.ExpectText("Geneva", TextOf(run.Item(kDestinationNameStatic)), "destination name");
+  report.ExpectText(folder.root + "\\out\\zurich-geneva.pln", TextOf(run.Item(kDestinationEdit)), "edit 1013");
+  report.ExpectText("[16 12139 ][34 12139 ]", Joined(ComboEntries(run.Item(kDepartureRunwayList))),
+                    "departure runways");
+  report.ExpectText("[04 12795 ][22 12795 ]", Joined(ComboEntries(run.Item(kLandingRunwayList))),
+                    "landing runways");
+  report.Expect(IsWindowEnabled(run.Item(kDetailsButton)) != FALSE, "\"&Details\" is disabled");
+  report.Expect(!run.IsMenuGreyed(kPrintCommand), "\"&Print...\" is greyed");
+  report.Expect(IsToolbarButtonEnabled(run.Toolbar(), kDetailsButton), "toolbar Details is disabled");
+  report.Expect(IsToolbarButtonEnabled(run.Toolbar(), kPrintCommand), "toolbar Print is disabled");
+  report.Expect(!IsWindowVisible(run.Item(kAnimation)), "the animation is still shown");
+}
+
+void SaveAsMsfsPlan(MainWindowRun& run, const ConversionFolder& folder, CaseReport& report) {
+  PostCommand(run.Window(), kSaveAsCommand);
+  HWND dialog = WaitForTopLevel(run.Program(), "Save as... Flight plan", report);
+  if (dialog == nullptr) return;
+  std::string plan = folder.root + "\\zurich-geneva.pln";
+  ChooseInDialog(dialog, plan, 1);
+  AnswerMessage(run.Program(), report, "MS Flight Simulator Flight-Plan zurich-geneva.pln successfully created!\n",
+                kIconInformation, "[OK]", IDOK);
+  report.Expect(ReadFileBytes(plan) == ReadFileBytes(SourcePath("tests/golden/msfs/zurich-geneva.pln")),
+                "the saved plan differs from tests/golden/msfs/zurich-geneva.pln:\n" + Visible(ReadFileBytes(plan)));
+  report.ExpectText(plan, TextOf(run.Item(kDestinationEdit)), "edit 1013 after Save as");
+}
+
+void SaveAllSix(MainWindowRun& run, const ConversionFolder& folder, CaseReport& report) {
+  PostCommand(run.Window(), kSaveCommand);
+  const struct {
+    const char* message;
+    const char* file;
+  } plans[] = {
+      {"MS Flight Simulator Flight-Plan zurich-geneva.pln successfully created!\n", "msfs\\zurich-geneva.pln"},
+      {"ACS-GPS Flight-Plan zurich-geneva.prg successfully created!\n", "acs\\zurich-geneva.prg"},
+      {"SquawkBox Flight-Plan zurich-geneva.sbp successfully created!\n", "sqb\\zurich-geneva.sbp"},
+      {"Radar Contact Flight-Plan zurich-geneva.apl successfully created!\n", "rc\\zurich-geneva.apl"},
+      {"Super Flight Planner Flight-Plan zurich-geneva.pln successfully created!\n", "sfp\\zurich-geneva.pln"},
+      {"Nav Flight Planner Flight-Plan zurich-geneva.pln successfully created!\n", "nav\\zurich-geneva.pln"},
+  };
+  for (const auto& plan : plans) {
+    AnswerMessage(run.Program(), report, plan.message, kIconInformation, "[OK]", IDOK);
+    report.Expect(FileExists(folder.root + "\\" + plan.file), std::string("no ") + plan.file);
+  }
+  report.Expect(ReadFileBytes(folder.root + "\\msfs\\zurich-geneva.pln") ==
+                    ReadFileBytes(SourcePath("tests/golden/msfs/zurich-geneva.pln")),
+                "the bulk MSFS plan differs from the golden one");
+}
+
+// Builds again, so the route is unsaved, and closes: Cancel keeps the window,
+// No ends the program.
+void CloseUnsaved(MainWindowRun& run, CaseReport& report) {
+  run.Choose(kBuildCommand);
+  const char* question = "MS Flight Simulator Flight-Plan zurich-geneva.pln not saved yet!\nDo you want to save it?";
+  PostCommand(run.Window(), kCancelButton);
+  AnswerMessage(run.Program(), report, question, kIconQuestion, "[&Yes][&No][Cancel]", IDCANCEL);
+  run.Program().Sync(report);
+  report.Expect(IsWindow(run.Window()) != FALSE && !run.Program().HasExited(), "Cancel closed the window");
+  PostCommand(run.Window(), kExitCommand);
+  AnswerMessage(run.Program(), report, question, kIconQuestion, "[&Yes][&No][Cancel]", IDNO);
+  DWORD exitCode = 1;
+  if (report.Expect(run.Program().WaitForExit(exitCode), "No did not end the program")) {
+    report.ExpectNumber(0, exitCode, "exit code after No");
+  }
+  run.Closed();
+}
+
+void ExpectLastFilesStored(const MainWindowRun& run, const ConversionFolder& folder, CaseReport& report) {
+  std::string configuration = ReadFileBytes(run.ConfigPath());
+  for (const std::string& line :
+       {"Pathname=" + folder.source(), std::string("Filename=zurich-geneva.txt"),
+        "Pathname=" + folder.root + "\\out\\zurich-geneva.pln", std::string("Filename=zurich-geneva.pln"),
+        std::string("FilterIndex=1")}) {
+    std::string spaced = line;
+    spaced.replace(spaced.find('='), 1, " = ");
+    report.Expect(configuration.find(line) != std::string::npos || configuration.find(spaced) != std::string::npos,
+                  "the configuration lacks \"" + line + "\":\n" + Visible(configuration));
+  }
+}
+
+void ConvertsASampleThroughTheWindow(const DriverPaths& paths, CaseReport& report) {
+  ConversionFolder folder(paths);
+  std::string configuration = folder.Configuration();
+  MainWindowRun run(paths, "conversion", configuration.c_str(), report);
+  if (run.Window() == nullptr) return;
+  OpenAndBuild(run, folder, report);
+  ExpectBuiltRoute(run, folder, report);
+  PickRunway(run, kDepartureRunwayList, "34", report);
+  PickRunway(run, kDepartureRunwayList, "16", report);
+  report.ExpectText("16 12139 ", TextOf(run.Item(kDepartureRunwayList)), "departure runway shown");
+  SaveAsMsfsPlan(run, folder, report);
+  // The bulk run takes the name Save as showed and names each plan by the rule.
+  SaveAllSix(run, folder, report);
+  CloseUnsaved(run, report);
+  ExpectLastFilesStored(run, folder, report);
+}
+
+}  // namespace
+
+std::vector<GuiCase> ConversionCases() {
+  return {{"ConvertsASampleThroughTheWindow", ConvertsASampleThroughTheWindow}};
+}

@@ -1,0 +1,75 @@
+// The data file is found beside the program when a relative path does not open
+// from the current folder.
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "host/PathSeparator.h"
+#include "route/AirportDataFile.h"
+#include "route/AirportLookup.h"
+#include "support/TestApp.h"
+
+namespace {
+
+constexpr const char* kData = "LSZH Zurich 1416\n";
+
+class AirportDataFileTest : public ::testing::Test {
+ protected:
+  AirportDataFileTest() { t.environment.programFolder = "program"; }
+
+  std::string Beside(const char* name) { return std::string("program") + kPathSeparator + name; }
+
+  // The whole content of the opened file; "<none>" when nothing opened.
+  std::string Opened(const char* path) {
+    std::unique_ptr<InputFile> file = OpenAirportDataFile(t.app, path);
+    if (file == nullptr) return "<none>";
+    std::string content;
+    char buffer[64];
+    for (std::size_t n; (n = file->Read(buffer, sizeof buffer)) != 0;) content.append(buffer, n);
+    return content;
+  }
+
+  TestApp t;
+};
+
+TEST_F(AirportDataFileTest, ARelativePathThatOpensAsGivenIsTakenFromTheCurrentFolder) {
+  t.files.files["Fsb_apts.txt"] = kData;
+  t.files.files[Beside("Fsb_apts.txt")] = "beside the program\n";
+  EXPECT_EQ(kData, Opened("Fsb_apts.txt"));
+}
+
+TEST_F(AirportDataFileTest, ARelativePathThatDoesNotOpenIsTriedBesideTheProgram) {
+  t.files.files[Beside("Fsb_apts.txt")] = kData;
+  EXPECT_EQ(kData, Opened("Fsb_apts.txt"));
+}
+
+TEST_F(AirportDataFileTest, AnAbsolutePathIsNeverLookedForElsewhere) {
+  std::string absolute = std::string(1, kPathSeparator) + "Fsb_apts.txt";
+  t.files.files[Beside(absolute.c_str())] = kData;
+  t.files.files[Beside("Fsb_apts.txt")] = kData;
+  EXPECT_EQ("<none>", Opened(absolute.c_str()));
+}
+
+TEST_F(AirportDataFileTest, NothingOpensWithoutAProgramFolderOrWhenTheJoinedPathIsTooLong) {
+  t.files.files[Beside("Fsb_apts.txt")] = kData;
+  t.environment.programFolder = "";
+  EXPECT_EQ("<none>", Opened("Fsb_apts.txt"));
+
+  t.environment.programFolder = std::string(250, 'p');
+  t.files.files[t.environment.programFolder + kPathSeparator + "Fsb_apts.txt"] = kData;
+  EXPECT_EQ("<none>", Opened("Fsb_apts.txt"));
+  EXPECT_EQ("<none>", Opened(""));
+}
+
+TEST_F(AirportDataFileTest, TheLookupFindsTheBundledDataBesideTheProgramWithoutAsking) {
+  t.files.files[Beside("Fsb_apts.txt")] = "LSZH Zurich 1416 CH 47.458 16_12139\n";
+  std::snprintf(t.app.settings.airportFilePath, kPathSize, "Fsb_apts.txt");
+  std::snprintf(t.app.settings.airportFileName, kPathSize, "Fsb_apts.txt");
+  char name[kNameLength + 1] = "";
+  LookupAirport(t.app, "LSZH", AirportSide::Departure, name);
+  EXPECT_STREQ("Zurich", name);
+  EXPECT_TRUE(t.messages.Messages().empty());
+  EXPECT_STREQ("Fsb_apts.txt", t.app.settings.airportFilePath);
+}
+
+}  // namespace
