@@ -1,0 +1,217 @@
+// The print job over a fake printer: lines and pages, copies, collation, short
+// pages, failures of the printing system and the user's cancel.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "present/FakePrinter.h"
+#include "present/PageLayout.h"
+#include "present/PrintedLines.h"
+#include "present/RoutePrinting.h"
+#include "support/TestRoutes.h"
+
+namespace {
+
+constexpr int kLineHeight = 12;
+
+// `count` rows named "W0", "W1", ...: more than a route holds, for pagination.
+std::vector<WaypointRow> NumberedRows(int count) {
+  std::vector<WaypointRow> rows(static_cast<size_t>(count));
+  for (int i = 0; i < count; ++i) {
+    WaypointRow& row = rows[static_cast<size_t>(i)];
+    row = WaypointRow{};
+    std::snprintf(row.ident, sizeof row.ident, "%s", ("W" + std::to_string(i)).c_str());
+    std::snprintf(row.name, sizeof row.name, "POINT %d", i);
+    row.type = 'I';
+    row.latHemisphere = 'N';
+    row.lonHemisphere = 'E';
+  }
+  return rows;
+}
+
+RouteTable RouteOf(int count) {
+  RouteTable route{};
+  const std::vector<WaypointRow> rows = NumberedRows(count);
+  for (int i = 0; i < count; ++i) route.rows[i] = rows[static_cast<size_t>(i)];
+  route.waypointCount = static_cast<uint32_t>(count);
+  return route;
+}
+
+// The idents of the rows in print order, each with the page it went on.
+std::vector<std::string> RowsByPage(const FakePrinter& printer) {
+  std::vector<std::string> seen;
+  for (const PrintedLine& line : printer.lines)
+    if (line.text != FormatHeadingLine())
+      seen.push_back(std::to_string(line.page) + ":" + line.text.substr(0, line.text.find(' ')));
+  return seen;
+}
+
+// The first row ident of every page, in page order.
+std::vector<std::string> FirstRowOfEachPage(const FakePrinter& printer) {
+  std::vector<std::string> firsts;
+  int lastPage = -1;
+  for (const PrintedLine& line : printer.lines) {
+    if (line.page == lastPage || line.text == FormatHeadingLine()) continue;
+    firsts.push_back(line.text.substr(0, line.text.find(' ')));
+    lastPage = line.page;
+  }
+  return firsts;
+}
+
+TEST(RoutePrinting, FiveRowsOnASixtyLinePageGoOnLinesFourToEightUnderTheHeading) {
+  FakePrinter printer;
+  const RouteTable route = RouteOf(5);
+  EXPECT_TRUE(PrintRouteTable(route, printer, "PlanTransit"));
+
+  const std::vector<std::string> expectedCalls = {
+      "ChoosePrinter", "BeginSpooling PlanTransit", "StartDocument", "StartPage", "EndPage",
+      "EndDocument",   "EndSpooling",               "ReleasePrinter"};
+  EXPECT_EQ(printer.calls, expectedCalls);
+  ASSERT_EQ(printer.lines.size(), 6u);
+  EXPECT_EQ(printer.lines[0].y, 2 * kLineHeight);
+  EXPECT_EQ(printer.lines[0].text, FormatHeadingLine());
+  for (int row = 0; row < 5; ++row) {
+    SCOPED_TRACE("row " + std::to_string(row));
+    const PrintedLine& line = printer.lines[static_cast<size_t>(row) + 1];
+    EXPECT_EQ(line.y, (row + 4) * kLineHeight);
+    EXPECT_EQ(line.text, FormatRouteRow(route.rows[row]));
+    EXPECT_EQ(line.tabSpacing, 80);
+  }
+}
+
+TEST(RoutePrinting, FortyRowsOnATwentyLinePageFillThreePagesInsideThePrintableArea) {
+  FakePrinter printer;
+  printer.metrics = FakePrinter::PageOfLines(20);
+  const std::vector<WaypointRow> rows = NumberedRows(40);
+  bool cancelled = true;
+  EXPECT_TRUE(PrintRouteDocument(printer, {1, true}, rows.data(), 40, cancelled));
+  EXPECT_FALSE(cancelled);
+
+  EXPECT_EQ(printer.startedPages, 3);
+  std::vector<std::string> expected;
+  for (int row = 0; row < 40; ++row) expected.push_back(std::to_string(row / 16) + ":W" + std::to_string(row));
+  EXPECT_EQ(RowsByPage(printer), expected);
+  for (const PrintedLine& line : printer.lines) {
+    SCOPED_TRACE(line.text);
+    EXPECT_LE(line.y + kLineHeight, printer.metrics.printableHeight);
+  }
+}
+
+TEST(RoutePrinting, CopiesFollowTheCollationChoice) {
+  struct Case {
+    const char* name;
+    bool collate;
+    std::vector<std::string> pageOrder;
+  };
+  const Case cases[] = {
+      {"collated: the whole document three times", true, {"W0", "W6", "W0", "W6", "W0", "W6"}},
+      {"not collated: each page three times", false, {"W0", "W0", "W0", "W6", "W6", "W6"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    FakePrinter printer;
+    printer.metrics = FakePrinter::PageOfLines(10);  // six rows a page
+    printer.chosenJob = {3, c.collate};
+    const RouteTable route = RouteOf(8);
+    EXPECT_TRUE(PrintRouteTable(route, printer, "PlanTransit"));
+    EXPECT_EQ(FirstRowOfEachPage(printer), c.pageOrder);
+    EXPECT_EQ(printer.endedPages, 6);
+  }
+}
+
+TEST(RoutePrinting, CancelAfterTheFirstPageStopsTheJobAndReportsFailure) {
+  FakePrinter printer;
+  printer.metrics = FakePrinter::PageOfLines(10);
+  printer.abortAfterPages = 1;
+  const RouteTable route = RouteOf(20);
+  EXPECT_FALSE(PrintRouteTable(route, printer, "PlanTransit"));
+  const std::vector<std::string> expectedCalls = {
+      "ChoosePrinter", "BeginSpooling PlanTransit", "StartDocument",         "StartPage",
+      "EndPage",       "EndDocument",               "EndSpooling cancelled", "ReleasePrinter"};
+  EXPECT_EQ(printer.calls, expectedCalls);
+}
+
+TEST(RoutePrinting, NothingHappensWhenThePrinterDialogIsCancelledOrTheRouteIsEmpty) {
+  struct Case {
+    const char* name;
+    bool dialogChosen;
+    int rows;
+    std::vector<std::string> calls;
+  };
+  const Case cases[] = {
+      {"dialog cancelled: no printer to let go of", false, 5, {"ChoosePrinter"}},
+      {"empty route", true, 0, {"ChoosePrinter", "ReleasePrinter"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    FakePrinter printer;
+    printer.dialogChosen = c.dialogChosen;
+    EXPECT_TRUE(PrintRouteTable(RouteOf(c.rows), printer, "PlanTransit"));
+    EXPECT_EQ(printer.calls, c.calls);
+    EXPECT_TRUE(printer.lines.empty());
+  }
+}
+
+TEST(RoutePrinting, RefusedDocumentOrPageStopsTheJobWithoutEndingTheDocument) {
+  struct Case {
+    const char* name;
+    bool documentStarts;
+    int failingStartPage;
+    int failingEndPage;
+    int startedPages;
+  };
+  const Case cases[] = {
+      {"document start refused", false, -1, -1, 0},
+      {"second page start refused", true, 1, -1, 2},
+      {"first page end refused", true, -1, 0, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    FakePrinter printer;
+    printer.metrics = FakePrinter::PageOfLines(10);
+    printer.documentStarts = c.documentStarts;
+    printer.failingStartPage = c.failingStartPage;
+    printer.failingEndPage = c.failingEndPage;
+    EXPECT_FALSE(PrintRouteTable(RouteOf(20), printer, "PlanTransit"));
+    EXPECT_EQ(printer.startedPages, c.startedPages);
+    EXPECT_EQ(std::count(printer.calls.begin(), printer.calls.end(), "EndDocument"), 0);
+    EXPECT_EQ(printer.calls.back(), "ReleasePrinter");
+    EXPECT_EQ(printer.calls[printer.calls.size() - 2], "EndSpooling");
+  }
+}
+
+TEST(RoutePrinting, PageTooShortForAnyRowIsAFailureWithNothingPrinted) {
+  FakePrinter printer;
+  printer.metrics = FakePrinter::PageOfLines(4);
+  EXPECT_FALSE(PrintRouteTable(RouteOf(3), printer, "PlanTransit"));
+  EXPECT_TRUE(printer.lines.empty());
+  EXPECT_EQ(std::count(printer.calls.begin(), printer.calls.end(), "StartDocument"), 0);
+}
+
+TEST(RoutePrinting, WaypointCountBeyondTheTableIsBoundedByItsRows) {
+  FakePrinter printer;
+  RouteTable route = RouteOf(kMaxWaypoints);
+  route.waypointCount = 1000;
+  EXPECT_TRUE(PrintRouteTable(route, printer, "PlanTransit"));
+  EXPECT_EQ(printer.lines.size(), static_cast<size_t>(kMaxWaypoints) + 1);
+}
+
+TEST(PageLayout, LineHeightLinesRowsPagesAndTabsFollowTheMetrics) {
+  const PageLayout layout = LayOutPages({40, 5, 21, 4800, 6400}, 32);
+  EXPECT_EQ(layout.lineHeight, 45);
+  EXPECT_EQ(layout.linesPerPage, 142);
+  EXPECT_EQ(layout.rowsPerPage, 138);
+  EXPECT_EQ(layout.pageCount, 1);
+  EXPECT_EQ(layout.tabSpacing, 168);
+}
+
+TEST(PageLayout, ZeroLineHeightFitsNoRow) {
+  const PageLayout layout = LayOutPages({0, 0, 0, 100, 100}, 5);
+  EXPECT_EQ(layout.pageCount, 0);
+  EXPECT_EQ(layout.rowsPerPage, 0);
+}
+
+}  // namespace
