@@ -17,13 +17,20 @@ namespace {
 
 constexpr int kLineHeight = 12;
 
-// `count` rows named "W0", "W1", ...: more than a route holds, for pagination.
+// "W00", "W01", ...: the ident of numbered row `i` (below 100).
+std::string NumberedIdent(int i) {
+  return std::string{'W', static_cast<char>('0' + i / 10), static_cast<char>('0' + i % 10)};
+}
+
+// `count` rows named "W00", "W01", ...: more than a route holds, for pagination.
 std::vector<WaypointRow> NumberedRows(int count) {
   std::vector<WaypointRow> rows(static_cast<size_t>(count));
   for (int i = 0; i < count; ++i) {
     WaypointRow& row = rows[static_cast<size_t>(i)];
     row = WaypointRow{};
-    std::snprintf(row.ident, sizeof row.ident, "%s", ("W" + std::to_string(i)).c_str());
+    row.ident[0] = 'W';
+    row.ident[1] = static_cast<char>('0' + i / 10);
+    row.ident[2] = static_cast<char>('0' + i % 10);
     std::snprintf(row.name, sizeof row.name, "POINT %d", i);
     row.type = 'I';
     row.latHemisphere = 'N';
@@ -92,7 +99,7 @@ TEST(RoutePrinting, FortyRowsOnATwentyLinePageFillThreePagesInsideThePrintableAr
 
   EXPECT_EQ(printer.startedPages, 3);
   std::vector<std::string> expected;
-  for (int row = 0; row < 40; ++row) expected.push_back(std::to_string(row / 16) + ":W" + std::to_string(row));
+  for (int row = 0; row < 40; ++row) expected.push_back(std::to_string(row / 16) + ":" + NumberedIdent(row));
   EXPECT_EQ(RowsByPage(printer), expected);
   for (const PrintedLine& line : printer.lines) {
     SCOPED_TRACE(line.text);
@@ -107,8 +114,8 @@ TEST(RoutePrinting, CopiesFollowTheCollationChoice) {
     std::vector<std::string> pageOrder;
   };
   const Case cases[] = {
-      {"collated: the whole document three times", true, {"W0", "W6", "W0", "W6", "W0", "W6"}},
-      {"not collated: each page three times", false, {"W0", "W0", "W0", "W6", "W6", "W6"}},
+      {"collated: the whole document three times", true, {"W00", "W06", "W00", "W06", "W00", "W06"}},
+      {"not collated: each page three times", false, {"W00", "W00", "W00", "W06", "W06", "W06"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
