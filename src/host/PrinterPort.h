@@ -26,6 +26,9 @@ class PrinterPort {
   // printer, false when the dialog was cancelled or failed.
   virtual bool ChoosePrinter(PrintJob& job) = 0;
   virtual PrinterMetrics Metrics() = 0;
+  // Selects a smaller font of the same kind so that `charactersPerLine` average
+  // characters fit the printable width, and answers the new metrics.
+  virtual PrinterMetrics FitFontToWidth(int charactersPerLine) = 0;
 
   // Disables the owner, shows the cancel dialog naming `documentLabel` and
   // installs the abort check; `EndSpooling` undoes that (a cancel has already

@@ -13,3 +13,7 @@ PageLayout LayOutPages(const PrinterMetrics& metrics, int rowCount) {
     layout.pageCount = (rowCount + layout.rowsPerPage - 1) / layout.rowsPerPage;
   return layout;
 }
+
+bool TableOverrunsPage(const PrinterMetrics& metrics) {
+  return metrics.averageCharWidth > 0 && metrics.printableWidth / metrics.averageCharWidth < kTableWidthInCharacters;
+}

@@ -8,6 +8,13 @@ constexpr int kHeadingLine = 2;
 constexpr int kFirstRowLine = 4;
 // Tabs stop every eight average character widths.
 constexpr int kTabWidthInCharacters = 8;
+// The widest printed line, the heading, spans 105 characters once its tabs are
+// expanded; the printer's default font must fit that many on a line.
+constexpr int kTableWidthInCharacters = 105;
+
+// True when fewer than kTableWidthInCharacters average characters of the font
+// fit the printable width, so the right-hand columns would fall off the page.
+bool TableOverrunsPage(const PrinterMetrics& metrics);
 
 struct PageLayout {
   int lineHeight;       // character height + external leading

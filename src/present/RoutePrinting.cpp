@@ -32,7 +32,10 @@ bool PrintPage(PrinterPort& printer, const PageLayout& layout, int page, const W
 bool PrintRouteDocument(PrinterPort& printer, const PrintJob& job, const WaypointRow* rows, int rowCount,
                         bool& cancelledByUser) {
   cancelledByUser = false;
-  const PageLayout layout = LayOutPages(printer.Metrics(), rowCount);
+  PrinterMetrics metrics = printer.Metrics();
+  // A large default font would cut the coordinates and altitudes off at the page edge.
+  if (TableOverrunsPage(metrics)) metrics = printer.FitFontToWidth(kTableWidthInCharacters);
+  const PageLayout layout = LayOutPages(metrics, rowCount);
   if (layout.pageCount == 0) return false;
   if (!printer.StartDocument()) return false;
   const int copies = std::max(job.copies, 1);

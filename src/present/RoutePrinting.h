@@ -10,7 +10,8 @@
 // the whole document is printed `job.copies` times; otherwise each page is
 // printed that many times in a row. Stops after the page during which the user
 // cancelled. Ends the document unless the printing system refused a document or
-// page call. Answers true only when every page was printed; sets
+// page call. When the printer's font is too wide for the table, a smaller one is
+// selected first. Answers true only when every page was printed; sets
 // `cancelledByUser` when the user stopped the job.
 bool PrintRouteDocument(PrinterPort& printer, const PrintJob& job, const WaypointRow* rows, int rowCount,
                         bool& cancelledByUser);

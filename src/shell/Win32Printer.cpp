@@ -76,6 +76,25 @@ PrinterMetrics Win32Printer::Metrics() {
           GetDeviceCaps(printer_, VERTRES)};
 }
 
+PrinterMetrics Win32Printer::FitFontToWidth(int charactersPerLine) {
+  TEXTMETRICA font{};
+  GetTextMetricsA(printer_, &font);
+  LOGFONTA fitted{};
+  fitted.lfWidth = GetDeviceCaps(printer_, HORZRES) / charactersPerLine;
+  // Keep the default font's proportions and face, only smaller.
+  fitted.lfHeight = font.tmAveCharWidth > 0 ? font.tmHeight * fitted.lfWidth / font.tmAveCharWidth : 0;
+  fitted.lfCharSet = font.tmCharSet;
+  fitted.lfPitchAndFamily = font.tmPitchAndFamily & 0xF0;
+  GetTextFaceA(printer_, LF_FACESIZE, fitted.lfFaceName);
+  HFONT created = CreateFontIndirectA(&fitted);
+  if (created != nullptr) {
+    SelectObject(printer_, created);
+    if (fittedFont_ != nullptr) DeleteObject(fittedFont_);
+    fittedFont_ = created;
+  }
+  return Metrics();
+}
+
 void Win32Printer::BeginSpooling(const char* documentLabel) {
   EnableWindow(owner_, FALSE);
   printAborted = false;
@@ -113,11 +132,16 @@ void Win32Printer::WriteTabbedLine(int y, const char* text, int length, int tabS
   TabbedTextOutA(printer_, 0, y, text, length, 1, &tabSpacing, 0);
 }
 
-bool Win32Printer::PrintAborted() { return printAborted; }
+// Runs the abort procedure itself between pages too: not every printing system
+// calls it, and the cancel dialog must answer all the same.
+bool Win32Printer::PrintAborted() { return !AbortProcedure(printer_, 0); }
 
 void Win32Printer::ReleasePrinter() {
   if (printer_ != nullptr) DeleteDC(printer_);
   printer_ = nullptr;
+  // Deleted after the device context that had it selected.
+  if (fittedFont_ != nullptr) DeleteObject(fittedFont_);
+  fittedFont_ = nullptr;
 }
 
 void PrintRoute(Shell& shell) {

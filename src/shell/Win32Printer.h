@@ -13,6 +13,7 @@ class Win32Printer : public PrinterPort {
 
   bool ChoosePrinter(PrintJob& job) override;
   PrinterMetrics Metrics() override;
+  PrinterMetrics FitFontToWidth(int charactersPerLine) override;
   void BeginSpooling(const char* documentLabel) override;
   void EndSpooling(bool cancelledByUser) override;
   bool StartDocument() override;
@@ -27,6 +28,7 @@ class Win32Printer : public PrinterPort {
   HINSTANCE instance_;
   HWND owner_;
   HDC printer_ = nullptr;
+  HFONT fittedFont_ = nullptr;
 };
 
 // The Print command: prints the route on a printer the user chooses, the main

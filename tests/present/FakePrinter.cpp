@@ -34,4 +34,13 @@ void FakePrinter::WriteTabbedLine(int y, const char* text, int length, int tabSp
   lines.push_back({startedPages - 1, y, std::string(text, static_cast<size_t>(length)), tabSpacing});
 }
 
-PrinterMetrics FakePrinter::PageOfLines(int lines) { return {10, 2, 10, 1000, lines * 12}; }
+PrinterMetrics FakePrinter::PageOfLines(int lines) { return {10, 2, 10, 1050, lines * 12}; }
+
+// Halves the font: narrower characters, lower lines.
+PrinterMetrics FakePrinter::FitFontToWidth(int charactersPerLine) {
+  calls.push_back("FitFontToWidth " + std::to_string(charactersPerLine));
+  metrics.averageCharWidth = metrics.printableWidth / charactersPerLine;
+  metrics.characterHeight /= 2;
+  metrics.externalLeading /= 2;
+  return metrics;
+}

@@ -19,6 +19,7 @@ class FakePrinter : public PrinterPort {
  public:
   bool ChoosePrinter(PrintJob& job) override;
   PrinterMetrics Metrics() override { return metrics; }
+  PrinterMetrics FitFontToWidth(int charactersPerLine) override;
   void BeginSpooling(const char* documentLabel) override;
   void EndSpooling(bool cancelledByUser) override;
   bool StartDocument() override;
@@ -29,8 +30,8 @@ class FakePrinter : public PrinterPort {
   bool PrintAborted() override { return abortAfterPages > 0 && endedPages >= abortAfterPages; }
   void ReleasePrinter() override { calls.push_back("ReleasePrinter"); }
 
-  // A page of `lines` lines of 12 units (10 high, 2 leading), 100 units wide
-  // characters of 10.
+  // A page of `lines` lines of 12 units (10 high, 2 leading), 1050 units wide,
+  // characters 10 wide: exactly the table's width.
   static PrinterMetrics PageOfLines(int lines);
 
   // Scripted behaviour.

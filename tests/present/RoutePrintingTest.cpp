@@ -206,6 +206,24 @@ TEST(RoutePrinting, WaypointCountBeyondTheTableIsBoundedByItsRows) {
   EXPECT_EQ(printer.lines.size(), static_cast<size_t>(kMaxWaypoints) + 1);
 }
 
+TEST(RoutePrinting, FontTooWideForTheTableIsReplacedBeforeTheDocumentStarts) {
+  FakePrinter printer;
+  printer.metrics = {40, 0, 20, 1000, 4000};  // 50 characters a line
+  EXPECT_TRUE(PrintRouteTable(RouteOf(2), printer, "PlanTransit"));
+  const std::vector<std::string> expectedStart = {"ChoosePrinter", "BeginSpooling PlanTransit",
+                                                  "FitFontToWidth 105", "StartDocument"};
+  EXPECT_EQ(std::vector<std::string>(printer.calls.begin(), printer.calls.begin() + 4), expectedStart);
+  ASSERT_FALSE(printer.lines.empty());
+  EXPECT_EQ(printer.lines[0].y, 2 * 20);
+  EXPECT_EQ(printer.lines[0].tabSpacing, 8 * 9);
+}
+
+TEST(PageLayout, TableOverrunsOnlyAPageNarrowerThanItsWidth) {
+  EXPECT_FALSE(TableOverrunsPage({10, 2, 10, 1050, 600}));
+  EXPECT_TRUE(TableOverrunsPage({10, 2, 10, 1049, 600}));
+  EXPECT_FALSE(TableOverrunsPage({10, 2, 0, 100, 600}));
+}
+
 TEST(PageLayout, LineHeightLinesRowsPagesAndTabsFollowTheMetrics) {
   const PageLayout layout = LayOutPages({40, 5, 21, 4800, 6400}, 32);
   EXPECT_EQ(layout.lineHeight, 45);
