@@ -10,6 +10,7 @@
 #include "host/ControlIds.h"
 #include "host/MessagePort.h"
 #include "host/WindowPort.h"
+#include "writers/OutputPath.h"
 
 bool MayReplaceSourcePlan(App& app) {
   if (!app.route.routeUnsaved) return true;
@@ -33,4 +34,9 @@ void AdoptSourcePlan(App& app, const char* path, const char* name) {
   }
   app.host.window->SetControlText(kSourceEdit, settings.sourceFilePath);
   app.host.window->PostCommand(kBuildButton);
+  // The table still holds the previous route; the build recomputes the name.
+  if (settings.autogenMode != kNameByUser) {
+    MakeOutputPath(app, settings.defaultDestDir, settings.destFilePath, settings.destFileName, settings.exportType);
+  }
+  app.host.window->SetControlText(kDestinationEdit, settings.destFilePath);
 }

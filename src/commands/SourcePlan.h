@@ -13,5 +13,7 @@ bool MayReplaceSourcePlan(App& app);
 
 // Makes `path` (its file name `name`) the source plan: stores both, titles the
 // window with the name, clears `routeUnsaved`, disables Details and Print until
-// the next build, shows the path in edit 1010 and posts Build (1019).
+// the next build, shows the path in edit 1010, posts Build (1019), names the
+// destination by the naming rule (unless it is 3) in `defaultDestDir` and shows
+// it in edit 1013.
 void AdoptSourcePlan(App& app, const char* path, const char* name);

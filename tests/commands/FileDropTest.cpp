@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 
 #include "commands/FileDrop.h"
+#include "host/PathSeparator.h"
 #include "support/TestApp.h"
 
 namespace {
@@ -34,6 +36,29 @@ TEST_F(FileDropTest, DroppedPlanBecomesTheSourceAndItsBuildIsPosted) {
   EXPECT_FALSE(t.window.enabledToolbarButtons.at(kDetailsButton));
   EXPECT_FALSE(t.window.enabledToolbarButtons.at(kPrintCommand));
   EXPECT_TRUE(t.messages.Messages().empty());
+}
+
+TEST_F(FileDropTest, DestinationIsNamedByTheRuleUnlessTheUserChooses) {
+  struct Case {
+    const char* name;
+    int autogenMode;
+    std::string destination;
+  };
+  const Case cases[] = {
+      {"rule 0: the source file's name", 0, std::string("C:\\Out") + kPathSeparator + "lsgg.pln"},
+      {"rule 3: the destination as it stands", 3, "C:\\Old\\kept.pln"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TestApp t;
+    t.app.settings.autogenMode = c.autogenMode;
+    t.app.settings.exportType = 1;
+    std::strcpy(t.app.settings.defaultDestDir, "C:\\Out");
+    std::strcpy(t.app.settings.destFilePath, "C:\\Old\\kept.pln");
+    std::strcpy(t.app.settings.destFileName, "kept.pln");
+    TakeDroppedSourcePlan(t.app, "C:\\Plans\\lsgg.txt");
+    EXPECT_EQ(t.window.texts[kDestinationEdit], c.destination);
+  }
 }
 
 TEST_F(FileDropTest, FliteStarOriginalIsRefusedAndNothingChanges) {
