@@ -29,6 +29,10 @@ bool IsFliteStarOriginal(const char* name) {
   return extension != nullptr && std::strcmp(extension, ".fcf") == 0;
 }
 
+void RefuseFliteStarOriginal(App& app) {
+  app.host.messages->ShowMessage(kOriginalRefused, MessageKind::Warning, MessageButtons::Ok);
+}
+
 int OpenSourceDialog(App& app, char* path, char* name) {
   const FileDialogRequest request = {
       "Open Flight plan file", kSourceFilters, 3, 1, app.settings.defaultSourceDir, "txt", true,
@@ -38,7 +42,7 @@ int OpenSourceDialog(App& app, char* path, char* name) {
   for (;;) {
     if (!app.host.dialogs->ShowOpenDialog(request, chosenPath, chosenName)) return 0;
     if (!IsFliteStarOriginal(chosenName)) break;
-    app.host.messages->ShowMessage(kOriginalRefused, MessageKind::Warning, MessageButtons::Ok);
+    RefuseFliteStarOriginal(app);
   }
   std::snprintf(path, kPathSize, "%s", chosenPath);
   std::snprintf(name, kPathSize, "%s", chosenName);

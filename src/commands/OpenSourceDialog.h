@@ -15,3 +15,7 @@ int OpenSourceDialog(App& app, char* path, char* name);
 // True when `name`'s extension (from its last "." on) is ".fcf" exactly; the
 // comparison is case-sensitive, so "x.FCF" is not refused.
 bool IsFliteStarOriginal(const char* name);
+
+// Tells the user that FliteStar's own ".fcf" plans cannot be read and the plan
+// must be exported as "Generic Text format" (warning).
+void RefuseFliteStarOriginal(App& app);

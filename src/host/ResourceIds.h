@@ -41,6 +41,9 @@
 #define IDC_ANIMATION 1052
 #define IDC_CRUISE_ALTITUDE 1061
 
+/* Controls of the print cancel dialog. */
+#define IDC_PRINT_DOCUMENT_LABEL 1000
+
 /* Commands of the menu, the accelerators, the toolbar and the system menu. */
 #define IDM_EXIT 40001
 #define IDM_HELP_TOPICS 40002

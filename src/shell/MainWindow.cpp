@@ -14,11 +14,19 @@
 #include "commands/RunwayChoice.h"
 #include "commands/SaveCommands.h"
 #include "commands/SessionEnd.h"
+#include "commands/BuildGuard.h"
+#include "commands/ButtonShortcuts.h"
+#include "commands/MainWindowSetup.h"
+#include "commands/MenuHelpTexts.h"
 #include "config/Settings.h"
 #include "host/ControlIds.h"
 #include "shell/Bars.h"
+#include "shell/FileDrops.h"
+#include "shell/Help.h"
 #include "shell/Shell.h"
+#include "shell/ShortcutMenu.h"
 #include "shell/Tooltips.h"
+#include "shell/Win32Printer.h"
 #include "shell/WindowCaption.h"
 
 namespace {
@@ -36,6 +44,7 @@ BOOL OnInitDialog(HWND window, HWND, LPARAM) {
   if (app.settings.menuOption) ApplyMenuBar(shell, window);
   ShowFilePaths(app);
   DragAcceptFiles(GetDlgItem(window, kSourceEdit), TRUE);
+  ForwardDropsToParent(GetDlgItem(window, kSourceEdit));
   PresetRouteChoices(app);
   DisableRouteCommands(app);
   CreateBars(shell);
@@ -55,6 +64,7 @@ void OnDestroy(HWND window) {
   Shell& shell = *ShellOf(window);
   // An attached menu bar is destroyed with the window itself.
   if (GetMenu(window) != shell.mainMenu) DestroyMenu(shell.mainMenu);
+  CloseHelp(shell);
   PostQuitMessage(0);
 }
 
@@ -96,9 +106,55 @@ void OnCommand(HWND window, int id, HWND, UINT code) {
     case kCancelButton: SendMessageA(window, WM_CLOSE, 0, 0); break;
     case kStatusbarCommand: ToggleStatusBar(shell); break;
     case kToolbarCommand: ToggleToolbar(shell); break;
+    case kPrintCommand:
+      if (PassBuildGuard(*shell.app)) PrintRoute(shell);
+      break;
+    case kHelpTopicsCommand:
+    case kHelpButton: ShowHelpContents(shell); break;
+    case kHelpOnHelpCommand: ShowHelpOnHelp(shell); break;
     default: break;
   }
 }
+
+// The system menu's Help item; its other additions are the menu's commands.
+LRESULT OnSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
+  switch (LOWORD(wParam)) {
+    case kHelpButton:
+    case kHelpTopicsCommand: ShowHelpContents(*ShellOf(window)); return 0;
+    default: return DefWindowProcA(window, WM_SYSCOMMAND, wParam, lParam);
+  }
+}
+
+// The highlighted item's help text in the status bar, while the bar is shown.
+// Pop-ups and the menu closing give an empty text.
+LRESULT OnMenuSelect(HWND window, WPARAM wParam) {
+  HWND statusBar = ShellOf(window)->statusBar;
+  if (statusBar != nullptr && IsWindowVisible(statusBar)) {
+    SendMessageA(statusBar, SB_SETTEXTA, 0 | SBT_NOBORDERS,
+                 reinterpret_cast<LPARAM>(MenuHelpText(LOWORD(wParam))));
+  }
+  return 0;
+}
+
+// Alt+letter that matches no menu item: the buttons' shortcuts. The answer is
+// always the default one, so an unmatched letter still beeps.
+LRESULT OnMenuChar(HWND window, WPARAM wParam, LPARAM lParam) {
+  if (const int command = ButtonForShortcut(LOWORD(wParam))) PostMessageA(window, WM_COMMAND, command, 0);
+  return DefWindowProcA(window, WM_MENUCHAR, wParam, lParam);
+}
+
+// Not passed on: a right click on the window's own surface asks no context help.
+void OnRButtonUp(HWND window, int x, int y, UINT) { ShowShortcutMenu(*ShellOf(window), POINT{x, y}); }
+
+LRESULT OnHelp(HWND window, LPARAM lParam) {
+  const HELPINFO* help = reinterpret_cast<const HELPINFO*>(lParam);
+  ShowItemHelp(*ShellOf(window), static_cast<HWND>(help->hItemHandle));
+  return 0;
+}
+
+void OnContextMenu(HWND window, HWND control, UINT, UINT) { ShowControlPopupHelp(*ShellOf(window), control); }
+
+void OnDropFiles(HWND window, HDROP drop) { TakeFileDrop(*ShellOf(window), drop); }
 
 LRESULT OnNotify(HWND window, int, NMHDR* header) {
   if (header->code == TTN_NEEDTEXTA) TooltipText(*ShellOf(window), reinterpret_cast<NMTTDISPINFOA*>(header));
@@ -116,6 +172,13 @@ LRESULT CALLBACK MainWindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPA
     HANDLE_MSG(hwnd, WM_NOTIFY, OnNotify);
     HANDLE_MSG(hwnd, WM_CLOSE, OnClose);
     HANDLE_MSG(hwnd, WM_QUERYENDSESSION, OnQueryEndSession);
+    HANDLE_MSG(hwnd, WM_RBUTTONUP, OnRButtonUp);
+    HANDLE_MSG(hwnd, WM_CONTEXTMENU, OnContextMenu);
+    HANDLE_MSG(hwnd, WM_DROPFILES, OnDropFiles);
+    case WM_SYSCOMMAND: return OnSysCommand(hwnd, wParam, lParam);
+    case WM_MENUSELECT: return OnMenuSelect(hwnd, wParam);
+    case WM_MENUCHAR: return OnMenuChar(hwnd, wParam, lParam);
+    case WM_HELP: return OnHelp(hwnd, lParam);
     default: return DefWindowProcA(hwnd, message, wParam, lParam);
   }
 }

@@ -18,6 +18,7 @@ std::vector<GuiCase> BarCases();
 std::vector<GuiCase> KeyboardCases();
 std::vector<GuiCase> FileDialogCases();
 std::vector<GuiCase> ConversionCases();
+std::vector<GuiCase> SecondaryCommandCases();
 
 // Writes `text` to `path`; false when it cannot.
 bool WriteTextFile(const std::string& path, const std::string& text);

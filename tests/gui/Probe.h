@@ -27,6 +27,10 @@ enum ProbeQuery : std::uint16_t {
                             // reply window with WM_SETTEXT and answers 1
   kProbeSystemMenuItem = 6, // argument: n; the command id of the system menu's n-th
                             // item from its end (1 the last), 0 for a separator
+  kProbePostedCommand = 7,  // argument: n; the n-th latest command posted to the window
+                            // (1 the latest), 0 when fewer were posted
+  kProbeDropFile = 8,       // argument: a control id, 0 for the window itself; drops the
+                            // file named by the reply window's text there and answers 1
 };
 
 constexpr std::uint32_t kToolbarCommandFlag = 0x80000000u;

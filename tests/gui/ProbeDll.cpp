@@ -3,6 +3,9 @@
 #include "shell/Win32.h"
 
 #include <commctrl.h>
+#include <shlobj.h>
+
+#include <cstring>
 
 #include "Probe.h"
 
@@ -70,6 +73,40 @@ LPARAM SystemMenuItemFromEnd(HWND window, std::uint32_t fromEnd) {
   return position < 0 ? -1 : static_cast<LPARAM>(static_cast<int>(GetMenuItemID(menu, position)));
 }
 
+// The commands posted to the windows of the program, the latest last.
+constexpr int kRememberedCommands = 16;
+int postedCommands[kRememberedCommands];
+int postedCommandCount = 0;
+
+void RememberPostedCommand(const MSG& message) {
+  if (message.message != WM_COMMAND || GetParent(message.hwnd) != nullptr) return;
+  postedCommands[postedCommandCount % kRememberedCommands] = LOWORD(message.wParam);
+  ++postedCommandCount;
+}
+
+LPARAM PostedCommand(std::uint32_t fromLatest) {
+  if (fromLatest == 0 || static_cast<int>(fromLatest) > postedCommandCount ||
+      fromLatest > static_cast<std::uint32_t>(kRememberedCommands))
+    return 0;
+  return postedCommands[(postedCommandCount - static_cast<int>(fromLatest)) % kRememberedCommands];
+}
+
+// A drop as the shell makes it: a DROPFILES block with one name and an empty one.
+LPARAM DropFile(HWND window, std::uint32_t controlId, HWND replyWindow) {
+  char path[MAX_PATH] = "";
+  GetWindowTextA(replyWindow, path, sizeof path);
+  const size_t length = std::strlen(path);
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + length + 2);
+  if (block == nullptr) return 0;
+  auto* drop = static_cast<DROPFILES*>(GlobalLock(block));
+  drop->pFiles = sizeof(DROPFILES);
+  std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), path, length);
+  GlobalUnlock(block);
+  HWND target = controlId == 0 ? window : GetDlgItem(window, static_cast<int>(controlId));
+  PostMessageA(target, WM_DROPFILES, reinterpret_cast<WPARAM>(block), 0);
+  return 1;
+}
+
 void Answer(const MSG& query) {
   std::uint64_t word = query.wParam;
   auto kind = static_cast<ProbeQuery>(word & 0xFFFF);
@@ -91,6 +128,8 @@ void Answer(const MSG& query) {
     case kProbeFocusedControl: answer = FocusedControl(query.hwnd); break;
     case kProbeTooltipText: answer = TooltipText(query.hwnd, argument, replyWindow); break;
     case kProbeSystemMenuItem: answer = SystemMenuItemFromEnd(query.hwnd, argument); break;
+    case kProbePostedCommand: answer = PostedCommand(argument); break;
+    case kProbeDropFile: answer = DropFile(query.hwnd, argument, replyWindow); break;
     case kProbeMessageBoxIcon:
       answer = MessageBoxIcon(reinterpret_cast<HWND>(static_cast<std::uintptr_t>(argument)));
       break;
@@ -104,6 +143,7 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK ProbeHook(int code, WPARAM rem
   if (code >= 0 && removal == PM_REMOVE) {
     const MSG& message = *reinterpret_cast<const MSG*>(lParam);
     if (message.message == ProbeQueryMessageId()) Answer(message);
+    RememberPostedCommand(message);
   }
   return CallNextHookEx(nullptr, code, removal, lParam);
 }

@@ -121,6 +121,18 @@ int TestedProgram::SystemMenuItemFromEnd(int n, CaseReport& report) {
   return static_cast<int>(answer);
 }
 
+int TestedProgram::PostedCommand(int n, CaseReport& report) {
+  LPARAM answer = 0;
+  Ask(kProbePostedCommand, static_cast<std::uint32_t>(n), answer, report);
+  return static_cast<int>(answer);
+}
+
+bool TestedProgram::DropFile(int controlId, const std::string& path, CaseReport& report) {
+  LPARAM answer = 0;
+  SetTextOf(replyWindow_, path);
+  return Ask(kProbeDropFile, static_cast<std::uint32_t>(controlId), answer, report) && answer == 1;
+}
+
 bool TestedProgram::WaitForExit(DWORD& exitCode) {
   if (!running_) return true;
   if (WaitForSingleObject(process_.hProcess, kDeadlineMs) != WAIT_OBJECT_0) {

@@ -47,6 +47,11 @@ class TestedProgram {
   std::string ToolbarTooltipText(int commandId, CaseReport& report);
   // The command id of the system menu's n-th item from its end, 0 for a separator.
   int SystemMenuItemFromEnd(int n, CaseReport& report);
+  // The n-th latest command posted to the main window (1 the latest), 0 for none.
+  int PostedCommand(int n, CaseReport& report);
+  // Drops the file `path` (a path of the program's view) on control `controlId`,
+  // 0 for the window itself, as the shell would.
+  bool DropFile(int controlId, const std::string& path, CaseReport& report);
 
   // Waits for the program to end; false (and the program killed) when it does not.
   bool WaitForExit(DWORD& exitCode);

@@ -1,0 +1,157 @@
+// Menu help in the status bar, the buttons' Alt shortcuts, the right-button
+// shortcut menu, the Print command's build guard and files dropped on the window.
+#include "MainWindowRun.h"
+
+namespace {
+
+constexpr const char* kPopupMenuClass = "#32768";
+
+HWND WaitForMessageBox(TestedProgram& program) {
+  HWND box = nullptr;
+  WaitUntil([&] { return (box = FindTopLevel(program.ProcessId(), "#32770", "PlanTransit")) != nullptr; });
+  return box;
+}
+
+// Reads a message box's text and closes it with OK.
+std::string AnswerMessageBox(TestedProgram& program, CaseReport& report) {
+  HWND box = WaitForMessageBox(program);
+  if (!report.Expect(box != nullptr, "no message box; windows: " + DescribeTopLevels(program.ProcessId())))
+    return "";
+  std::string text = TextOf(GetDlgItem(box, 0xFFFF));
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  WaitUntil([&] { return !IsWindow(box); });
+  return text;
+}
+
+// Highlighting each menu item (as the menu does, WM_MENUSELECT) shows its help
+// text in the status bar; the menu closing empties it.
+void MenuItemsShowTheirHelpInTheStatusBar(const DriverPaths& paths, CaseReport& report) {
+  MainWindowRun run(paths, "menu-help", nullptr, report);
+  HWND window = run.Window();
+  HWND statusBar = window != nullptr ? run.StatusBar() : nullptr;
+  if (!report.Expect(statusBar != nullptr, "no status bar")) return;
+  struct Item {
+    int id;
+    const char* text;
+  };
+  const Item items[] = {
+      {kExitCommand, "Terminates PlanTransit"},
+      {kHelpTopicsCommand, "Displays Help on PlanTransit"},
+      {kAboutCommand, "Displays Information about PlanTransit"},
+      {kSaveCommand, "Creates a Bulk of Flightplans"},
+      {kHelpOnHelpCommand, "Displays Help on WinHelp"},
+      {kBuildCommand, "Builds the WP Table and Airport/Runway Table"},
+      {kOpenCommand, "Opens a FliteStar/FliteMap Flightplan"},
+      {kSaveAsCommand, "Creates a single Flightplan"},
+      {kSettingsCommand, "Displays Settings Dialog"},
+      {kPrintCommand, "Prints the Route Details"},
+      {kStatusbarCommand, "Toggles Statusbar On or Off"},
+      {kToolbarCommand, "Toggles Toolbar On or Off"},
+      {kHelpButton, ""},
+  };
+  for (const Item& item : items) {
+    SendMessageA(window, WM_MENUSELECT, MAKEWPARAM(item.id, MF_STRING), 0);
+    report.ExpectText(item.text, TextOf(statusBar), "status bar for menu item " + std::to_string(item.id));
+  }
+  SendMessageA(window, WM_MENUSELECT, MAKEWPARAM(kPrintCommand, MF_STRING), 0);
+  SendMessageA(window, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+  report.ExpectText("", TextOf(statusBar), "status bar after the menu closed");
+}
+
+// Alt+letter as the keyboard delivers it: a system character that no menu item
+// matches reaches the window as WM_MENUCHAR.
+int CommandAfterAltLetter(MainWindowRun& run, char letter, CaseReport& report) {
+  PostMessageA(run.Window(), WM_SYSCHAR, static_cast<WPARAM>(letter), 1 | (1 << 29));
+  run.Program().Sync(report);
+  return run.Program().PostedCommand(1, report);
+}
+
+void AltBPostsBuildAndAltDDetailsBeforeAnyBuild(const DriverPaths& paths, CaseReport& report) {
+  MainWindowRun run(paths, "alt-letters", nullptr, report);
+  if (run.Window() == nullptr) return;
+  report.Expect(!IsWindowEnabled(run.Item(kDetailsButton)), "\"&Details\" is enabled before any build");
+  report.ExpectNumber(kBuildButton, CommandAfterAltLetter(run, 'b', report), "command posted by Alt+B");
+  report.ExpectNumber(kDetailsButton, CommandAfterAltLetter(run, 'd', report), "command posted by Alt+D");
+  PostCommand(run.Window(), kOpenCommand);  // a marker: the next letter must post nothing after it
+  run.Program().Sync(report);
+  report.ExpectNumber(kOpenCommand, CommandAfterAltLetter(run, 'B', report), "latest command after Alt+Shift+B");
+}
+
+// The shortcut menu appears on a right click only with the mouse option on.
+void RightClickShowsTheShortcutMenuOnlyWithTheMouseOption(const DriverPaths& paths, CaseReport& report) {
+  for (int mouseOption : {1, 0}) {
+    const std::string config = "[Startup]\r\nMouseoption=" + std::to_string(mouseOption) + "\r\n";
+    MainWindowRun run(paths, "right-click", config.c_str(), report);
+    HWND window = run.Window();
+    if (window == nullptr) return;
+    PostMessageA(window, WM_RBUTTONUP, 0, MAKELPARAM(8, 8));
+    const DWORD process = run.Program().ProcessId();
+    if (mouseOption) {
+      HWND menu = nullptr;
+      const bool shown = WaitUntil([&] { return (menu = FindTopLevel(process, kPopupMenuClass, nullptr)) != nullptr; });
+      report.Expect(shown, "no shortcut menu with Mouseoption=1; windows: " + DescribeTopLevels(process));
+      if (!shown) continue;
+      PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 1);
+      report.Expect(WaitUntil([&] { return FindTopLevel(process, kPopupMenuClass, nullptr) == nullptr; }),
+                    "the shortcut menu did not close on Escape");
+    } else {
+      run.Program().Sync(report);
+      report.Expect(FindTopLevel(process, kPopupMenuClass, nullptr) == nullptr,
+                    "a shortcut menu with Mouseoption=0");
+    }
+  }
+}
+
+void PrintBeforeAnyBuildWarnsAndPostsTheBuild(const DriverPaths& paths, CaseReport& report) {
+  MainWindowRun run(paths, "print-guard", nullptr, report);
+  if (run.Window() == nullptr) return;
+  PostCommand(run.Window(), kPrintCommand);
+  report.ExpectText("No Route Build Process has been run yet!\nWill do this for you now!",
+                    AnswerMessageBox(run.Program(), report), "Print before any build");
+  run.Program().Sync(report);
+  report.ExpectNumber(kBuildButton, run.Program().PostedCommand(1, report), "command posted by the guard");
+}
+
+// A file dropped on the window or on edit 1010 becomes the source plan and its
+// build is posted; a FliteStar original is refused with the open dialog's text.
+void DroppedFileBecomesTheSourceAndStartsABuild(const DriverPaths& paths, CaseReport& report) {
+  MainWindowRun run(paths, "drop", nullptr, report);
+  if (run.Window() == nullptr) return;
+  TestedProgram& program = run.Program();
+  const std::string plans[] = {paths.work + "\\dropped.txt", paths.work + "\\edit-drop.txt"};
+  for (const std::string& plan : plans) WriteTextFile(plan, "FliteStar export\r\n");
+
+  const int targets[] = {0, kSourceEdit};
+  for (int i = 0; i < 2; ++i) {
+    const std::string where = targets[i] == 0 ? "the window" : "edit 1010";
+    if (!report.Expect(program.DropFile(targets[i], plans[i], report), "the drop on " + where + " failed")) return;
+    program.Sync(report);
+    report.ExpectText(plans[i], TextOf(run.Item(kSourceEdit)), "edit 1010 after a drop on " + where);
+    const std::string name = plans[i].substr(plans[i].rfind('\\') + 1);
+    report.ExpectText("PlanTransit - " + name, TextOf(run.Window()), "title after a drop on " + where);
+    report.ExpectNumber(kBuildButton, program.PostedCommand(1, report), "command posted after a drop on " + where);
+  }
+
+  PostCommand(run.Window(), kOpenCommand);  // marker: the refused drop posts nothing after it
+  program.Sync(report);
+  program.DropFile(0, paths.work + "\\original.fcf", report);
+  report.ExpectText(
+      "Original FliteStar files not yet directly supported!!!\n"
+      "Run FliteStar and export Flight plan as Generic Text format file!",
+      AnswerMessageBox(program, report), "message for a dropped .fcf file");
+  program.Sync(report);
+  report.ExpectText(plans[1], TextOf(run.Item(kSourceEdit)), "edit 1010 after the refused drop");
+  report.ExpectNumber(kOpenCommand, program.PostedCommand(1, report), "latest command after the refused drop");
+}
+
+}  // namespace
+
+std::vector<GuiCase> SecondaryCommandCases() {
+  return {
+      {"MenuItemsShowTheirHelpInTheStatusBar", MenuItemsShowTheirHelpInTheStatusBar},
+      {"AltBPostsBuildAndAltDDetailsBeforeAnyBuild", AltBPostsBuildAndAltDDetailsBeforeAnyBuild},
+      {"RightClickShowsTheShortcutMenuOnlyWithTheMouseOption", RightClickShowsTheShortcutMenuOnlyWithTheMouseOption},
+      {"PrintBeforeAnyBuildWarnsAndPostsTheBuild", PrintBeforeAnyBuildWarnsAndPostsTheBuild},
+      {"DroppedFileBecomesTheSourceAndStartsABuild", DroppedFileBecomesTheSourceAndStartsABuild},
+  };
+}
