@@ -12,6 +12,8 @@
 #include "config/Settings.h"
 #include "host/ControlIds.h"
 #include "shell/Bars.h"
+#include "shell/RouteDetailsBox.h"
+#include "shell/SettingsSheetDialog.h"
 #include "shell/Shell.h"
 #include "shell/Tooltips.h"
 #include "shell/WindowCaption.h"
@@ -60,7 +62,20 @@ void OnCommand(HWND window, int id, HWND, UINT) {
     case kCancelButton: SendMessageA(window, WM_CLOSE, 0, 0); break;
     case kStatusbarCommand: ToggleStatusBar(shell); break;
     case kToolbarCommand: ToggleToolbar(shell); break;
+    case kSettingsCommand: ShowSettingsSheet(shell); break;
+    case kDetailsButton: ShowRouteDetails(shell); break;
+    case kAboutCommand: ShowAboutBox(shell); break;
     default: break;
+  }
+}
+
+// The commands added to the system menu; every other goes to the default procedure.
+void OnSysCommand(HWND window, UINT command, int x, int y) {
+  Shell& shell = *ShellOf(window);
+  switch (LOWORD(command)) {
+    case kSettingsCommand: ShowSettingsSheet(shell); break;
+    case kAboutCommand: ShowAboutBox(shell); break;
+    default: FORWARD_WM_SYSCOMMAND(window, command, x, y, DefWindowProcA); break;
   }
 }
 
@@ -77,6 +92,7 @@ LRESULT CALLBACK MainWindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPA
     HANDLE_MSG(hwnd, WM_PAINT, OnPaint);
     HANDLE_MSG(hwnd, WM_DESTROY, OnDestroy);
     HANDLE_MSG(hwnd, WM_COMMAND, OnCommand);
+    HANDLE_MSG(hwnd, WM_SYSCOMMAND, OnSysCommand);
     HANDLE_MSG(hwnd, WM_NOTIFY, OnNotify);
     default: return DefWindowProcA(hwnd, message, wParam, lParam);
   }

@@ -17,6 +17,7 @@ std::vector<GuiCase> StartCases();
 std::vector<GuiCase> BarCases();
 std::vector<GuiCase> KeyboardCases();
 std::vector<GuiCase> FileDialogCases();
+std::vector<GuiCase> SettingsCases();
 
 // Writes `text` to `path`; false when it cannot.
 bool WriteTextFile(const std::string& path, const std::string& text);

@@ -27,7 +27,7 @@ std::string MakeWorkFolder() {
 
 int RunCases(const DriverPaths& paths, const std::string& selection) {
   std::vector<GuiCase> cases;
-  for (const auto& group : {StartCases(), BarCases(), KeyboardCases(), FileDialogCases()}) {
+  for (const auto& group : {StartCases(), BarCases(), KeyboardCases(), FileDialogCases(), SettingsCases()}) {
     cases.insert(cases.end(), group.begin(), group.end());
   }
   int failed = 0;
