@@ -1,13 +1,25 @@
-// The file port: existence test, whole-file reading, folder creation and atomic
-// replacement of a file. A plan (or the configuration file) is written into a new
-// file beside its target and put in the target's place only when every byte was
-// written, so a failed write never leaves a partial file nor destroys the one that
-// was there.
+// The file port: reading a file as bytes or whole, existence test, folder
+// creation and atomic replacement of a file. A plan (or the configuration file)
+// is written into a new file beside its target and put in the target's place only
+// when every byte was written, so a failed write never leaves a partial file nor
+// destroys the one that was there.
 #pragma once
 
 #include <cstddef>
 #include <memory>
 #include <string>
+
+// A file open for reading, as raw bytes: the readers of the core do the text-mode
+// handling themselves, so a file reads the same on every platform.
+class InputFile {
+ public:
+  virtual ~InputFile() = default;
+  // Reads at most `size` bytes into `buffer` and returns how many it read. It may
+  // read fewer than asked; it returns 0 only at the end of the file or on an error.
+  virtual std::size_t Read(void* buffer, std::size_t size) = 0;
+  // True once a read has failed; stays set.
+  virtual bool HasFailed() const = 0;
+};
 
 class OutputFile {
  public:
@@ -34,6 +46,9 @@ class FileSystem {
   virtual ~FileSystem() = default;
   // True when `path` can be opened for reading: the file exists for the writers.
   virtual bool CanOpenForReading(const char* path) = 0;
+  // The file at `path`, open for reading from its start; null when it cannot be
+  // opened (missing, a folder, no permission). Dropping it closes it.
+  virtual std::unique_ptr<InputFile> OpenForReading(const char* path) = 0;
   // Reads the whole file at `path`, byte for byte, into `contents` when it holds
   // at most `limit` bytes. On Missing and Failed `contents` is empty.
   virtual FileReadResult ReadWholeFile(const char* path, std::size_t limit, std::string& contents) = 0;

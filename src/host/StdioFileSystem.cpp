@@ -1,6 +1,7 @@
-// Files through the C library. Atomic replacement: the new file goes into
-// "<target>.~ptN" in the target's folder (same volume, so the final rename cannot
-// copy) and is renamed over the target on commit.
+// Files through the C library. Reading hands out raw bytes (binary mode).
+// Atomic replacement: the new file goes into "<target>.~ptN" in the target's
+// folder (same volume, so the final rename cannot copy) and is renamed over the
+// target on commit.
 #include "host/StdioFileSystem.h"
 
 #include <cerrno>
@@ -25,6 +26,27 @@
 namespace {
 
 constexpr int kTemporaryNameAttempts = 100;
+
+class StdioInputFile : public InputFile {
+ public:
+  explicit StdioInputFile(std::FILE* stream) : stream_(stream) {}
+  ~StdioInputFile() override { std::fclose(stream_); }
+  StdioInputFile(const StdioInputFile&) = delete;
+  StdioInputFile& operator=(const StdioInputFile&) = delete;
+
+  std::size_t Read(void* buffer, std::size_t size) override {
+    if (failed_ || size == 0) return 0;
+    std::size_t count = std::fread(buffer, 1, size, stream_);
+    if (count < size && std::ferror(stream_)) failed_ = true;
+    return count;
+  }
+
+  bool HasFailed() const override { return failed_; }
+
+ private:
+  std::FILE* stream_;
+  bool failed_ = false;
+};
 
 class StdioOutputFile : public OutputFile {
  public:
@@ -95,6 +117,17 @@ bool StdioFileSystem::CanOpenForReading(const char* path) {
   if (stream == nullptr) return false;
   std::fclose(stream);
   return true;
+}
+
+std::unique_ptr<InputFile> StdioFileSystem::OpenForReading(const char* path) {
+  // A folder opens as a stream on some systems; it is not a file to read.
+  if (IsFolder(path)) return nullptr;
+  std::FILE* stream = std::fopen(path, "rb");
+  if (stream == nullptr) return nullptr;
+  // The readers read in large blocks of their own; a stream buffer would only
+  // add a copy and split their reads.
+  std::setvbuf(stream, nullptr, _IONBF, 0);
+  return std::make_unique<StdioInputFile>(stream);
 }
 
 FileReadResult StdioFileSystem::ReadWholeFile(const char* path, std::size_t limit,

@@ -6,6 +6,7 @@
 class StdioFileSystem : public FileSystem {
  public:
   bool CanOpenForReading(const char* path) override;
+  std::unique_ptr<InputFile> OpenForReading(const char* path) override;
   FileReadResult ReadWholeFile(const char* path, std::size_t limit, std::string& contents) override;
   bool CreateFolders(const char* path) override;
   std::unique_ptr<OutputFile> CreateReplacement(const char* path) override;

@@ -1,5 +1,39 @@
 #include "support/FakeFileSystem.h"
 
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
+class FakeInputFile : public InputFile {
+ public:
+  FakeInputFile(FakeFileSystem& owner, std::string content, std::size_t errorAt)
+      : owner_(owner), content_(std::move(content)), errorAt_(errorAt) {
+    ++owner_.openInputs;
+  }
+  ~FakeInputFile() override { --owner_.openInputs; }
+
+  std::size_t Read(void* buffer, std::size_t size) override {
+    if (failed_) return 0;
+    std::size_t count = std::min(size, content_.size() - position_);
+    if (owner_.readChunk != 0) count = std::min(count, owner_.readChunk);
+    if (position_ + count > errorAt_) {
+      count = errorAt_ - position_;
+      failed_ = true;
+    }
+    std::memcpy(buffer, content_.data() + position_, count);
+    position_ += count;
+    return count;
+  }
+  bool HasFailed() const override { return failed_; }
+
+ private:
+  FakeFileSystem& owner_;
+  std::string content_;
+  std::size_t errorAt_;
+  std::size_t position_ = 0;
+  bool failed_ = false;
+};
+
 class FakeOutputFile : public OutputFile {
  public:
   FakeOutputFile(FakeFileSystem& owner, std::string path) : owner_(owner), path_(std::move(path)) {
@@ -42,6 +76,19 @@ class FakeOutputFile : public OutputFile {
 
 bool FakeFileSystem::CanOpenForReading(const char* path) {
   return files.count(path) != 0 && unreadable.count(path) == 0;
+}
+
+std::unique_ptr<InputFile> FakeFileSystem::OpenForReading(const char* path) {
+  if (!CanOpenForReading(path)) return nullptr;
+  int open = static_cast<int>(std::count(openedForReading.begin(), openedForReading.end(), path)) + 1;
+  auto openFailure = openFailsFrom.find(path);
+  if (openFailure != openFailsFrom.end() && open >= openFailure->second) return nullptr;
+  openedForReading.push_back(path);
+  auto fault = readErrorAt.find(path);
+  std::size_t errorAt = (fault != readErrorAt.end() && open >= fault->second.fromOpen)
+                            ? fault->second.atByte
+                            : std::numeric_limits<std::size_t>::max();
+  return std::make_unique<FakeInputFile>(*this, files[path], errorAt);
 }
 
 FileReadResult FakeFileSystem::ReadWholeFile(const char* path, std::size_t limit, std::string& contents) {

@@ -38,3 +38,31 @@ std::string DescribeButtons(MessageButtons buttons) {
   }
   return "?";
 }
+
+namespace {
+
+std::string Describe(const RecordedMessage& message) {
+  return "\"" + message.text + "\" (" + DescribeKind(message.kind) + ", " + DescribeButtons(message.buttons) +
+         ")";
+}
+
+std::string DescribeAll(const std::vector<RecordedMessage>& messages) {
+  std::string text;
+  for (const RecordedMessage& message : messages) text += "\n  " + Describe(message);
+  return messages.empty() ? "\n  (none)" : text;
+}
+
+}  // namespace
+
+::testing::AssertionResult ShowedMessages(const FakeMessagePort& port,
+                                          const std::vector<RecordedMessage>& expected) {
+  const std::vector<RecordedMessage>& actual = port.Messages();
+  bool same = actual.size() == expected.size();
+  for (std::size_t i = 0; same && i < actual.size(); ++i) {
+    same = actual[i].text == expected[i].text && actual[i].kind == expected[i].kind &&
+           actual[i].buttons == expected[i].buttons;
+  }
+  if (same) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "expected messages:" << DescribeAll(expected)
+                                       << "\nshown:" << DescribeAll(actual);
+}

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "host/MessagePort.h"
 
 struct RecordedMessage {
@@ -29,3 +31,8 @@ class FakeMessagePort : public MessagePort {
 
 std::string DescribeKind(MessageKind kind);
 std::string DescribeButtons(MessageButtons buttons);
+
+// Succeeds when `port` showed exactly `expected`, in order: text, kind and
+// buttons of each; otherwise says what was shown.
+::testing::AssertionResult ShowedMessages(const FakeMessagePort& port,
+                                          const std::vector<RecordedMessage>& expected);

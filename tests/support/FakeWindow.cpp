@@ -1,8 +1,9 @@
 #include "support/FakeWindow.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstring>
+
+#include "route/RunwayOrder.h"
 
 namespace {
 
@@ -13,11 +14,8 @@ void CopyBounded(const std::string& text, char* buffer, int bufferSize) {
   buffer[length] = '\0';
 }
 
-// A sorted combo box's order for runway texts: case-insensitive character order.
 bool ComesBefore(const std::string& a, const std::string& b) {
-  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
-  });
+  return CompareListEntries(a.c_str(), b.c_str()) < 0;
 }
 
 }  // namespace

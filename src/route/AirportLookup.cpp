@@ -1,0 +1,73 @@
+// The lookup's dialogue with the user around the scan of the data file.
+#include "route/AirportLookup.h"
+
+#include <cstdio>
+#include <memory>
+
+#include "host/ControlIds.h"
+#include "host/FileSystem.h"
+#include "host/MessagePort.h"
+#include "route/AirportFileDialog.h"
+#include "route/AirportScan.h"
+#include "route/RunwayList.h"
+
+namespace {
+
+// The data file, open; null when the user declined to search for it.
+std::unique_ptr<InputFile> OpenAirportFile(App& app) {
+  ProgramSettings& settings = app.settings;
+  for (;;) {
+    std::unique_ptr<InputFile> file = app.host.files->OpenForReading(settings.airportFilePath);
+    if (file != nullptr) return file;
+    MessageAnswer answer = ShowFormattedMessage(
+        *app.host.messages, MessageKind::Warning, MessageButtons::YesNo,
+        "Failed to open Airport/Runway Data file %s!\nDo you want to search for it?",
+        settings.airportFileName);
+    if (answer != MessageAnswer::Yes) return nullptr;
+    // Whether the user picked a file or cancelled, the open is tried again.
+    OpenAirportFileDialog(app, settings.airportFilePath, settings.airportFileName);
+  }
+}
+
+// Takes the matching line into the side's row, runway list and stored runway.
+void TakeAirportLine(App& app, AirportSide side, const AirportLine& fields) {
+  RouteTable& route = app.route;
+  bool departure = side == AirportSide::Departure;
+  // The split assigned the elevation only when the line carries a number there;
+  // otherwise the row keeps the altitude read from the plan.
+  constexpr int kElevationAssigned = 3;
+  if (fields.assigned >= kElevationAssigned && route.waypointCount > 0) {
+    WaypointRow& row = route.rows[departure ? 0 : route.waypointCount - 1];
+    row.altitude = fields.elevation;
+  }
+  ListRunways(app, departure ? kDepartureRunwayList : kLandingRunwayList, fields,
+              departure ? route.departureRunway : route.destinationRunway);
+}
+
+void SetName(char (&name)[kNameLength + 1], const char* text) {
+  std::snprintf(name, sizeof name, "%s", text);
+}
+
+}  // namespace
+
+void LookupAirport(App& app, const char* ident, AirportSide side, char (&name)[kNameLength + 1]) {
+  std::unique_ptr<InputFile> file = OpenAirportFile(app);
+  if (file == nullptr) {
+    SetName(name, kAirportErrorText);
+    return;
+  }
+  AirportLine fields;
+  AirportScanResult result = FindAirportLine(*file, ident, fields);
+  file.reset();
+  if (result == AirportScanResult::ReadError) {
+    ShowFormattedMessage(*app.host.messages, MessageKind::Error, MessageButtons::Ok,
+                         "Error while reading from Airport/Runway Data file %s",
+                         app.settings.airportFileName);
+    SetName(name, kAirportErrorText);
+  } else if (result == AirportScanResult::NotFound) {
+    SetName(name, kAirportNotFoundText);
+  } else {
+    TakeAirportLine(app, side, fields);
+    SetName(name, fields.name);
+  }
+}

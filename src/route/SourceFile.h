@@ -1,0 +1,24 @@
+// The FliteStar export as the validation and the build read it: opened anew by
+// each, read in pieces of 256 characters, every problem told with the source
+// file's name.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+
+#include "App.h"
+#include "host/FileSystem.h"
+#include "host/MessagePort.h"
+
+constexpr std::size_t kSourcePieceLength = 256;
+constexpr std::size_t kSourceBlockSize = 16 * 1024;
+
+// The file at `sourceFilePath`, open; null after "Failed to open FliteStar
+// Flightplan file %s" (error) when it cannot be opened.
+std::unique_ptr<InputFile> OpenSourceFile(App& app);
+
+// Shows `format` with "%s" standing for `sourceFileName`, OK button only.
+void ReportSourceProblem(App& app, MessageKind kind, const char* format);
+
+// "Error while reading from FliteStar Flightplan file %s" (error).
+void ReportSourceReadError(App& app);

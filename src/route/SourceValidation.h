@@ -1,0 +1,14 @@
+// The validation of a FliteStar export before its waypoints are read: the header
+// line and the leg lines.
+#pragma once
+
+#include "App.h"
+
+// Checks the file at `sourceFilePath`: its first line must be exactly
+// "# FliteStar/FliteMap generated flight plan.\n", and it must hold one line
+// matching "FPL %d" (counted in `legCount`, the last number in `planNumber`).
+// True when the file may be read, also after the warning "More than 1 Leg in
+// FliteStar Flightplan file %s". False after an error message: no file name, the
+// file cannot be opened or read, not a FliteStar plan, no leg. Once the file was
+// opened, ends the build feedback whatever the result.
+bool ValidateSourcePlan(App& app);
