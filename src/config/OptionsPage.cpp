@@ -9,6 +9,7 @@
 #include "config/SettingsSheetParts.h"
 #include "config/Settings.h"
 #include "host/MessagePort.h"
+#include "route/AirportFileDialog.h"
 
 namespace {
 
@@ -77,6 +78,14 @@ void ReadChoiceOf(const RadioSetting& setting, ProgramSettings& settings, Settin
   }
 }
 
+// The data file's "...": the open dialog fills the path and the file name.
+void RunAirportFileButton(App& app, bool& changedFlag, SettingsPagePort& page) {
+  ProgramSettings& settings = app.settings;
+  if (!OpenAirportFileDialog(app, settings.airportFilePath, settings.airportFileName)) return;
+  page.SetText(kAirportFileEdit, settings.airportFilePath);
+  MarkPageChanged(changedFlag, page);
+}
+
 // Reads the menu bar's box; the window follows at once when the choice changed.
 bool StoreMenuOption(App& app, SettingsPagePort& page) {
   ProgramSettings& settings = app.settings;
@@ -107,6 +116,10 @@ void FillOptionsPage(App& app, SettingsPagePort& page) {
 void OnOptionsPageCommand(App& app, SettingsSheetFlags& flags, SettingsPagePort& page, int controlId,
                           int notification) {
   if (controlId == kOkControlId || notification != kClickNotification) return;
+  if (controlId == kAirportFileButton) {
+    RunAirportFileButton(app, flags.optionsChanged, page);
+    return;
+  }
   for (const FolderButton& button : kFolderButtons) {
     if (button.buttonId == controlId) {
       RunFolderButton(app, flags.optionsChanged, page, button);

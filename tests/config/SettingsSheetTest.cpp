@@ -203,6 +203,31 @@ TEST_F(SettingsSheetTest, PickedSourceFolderSurvivesATabSwitchAndIsStored) {
   EXPECT_NE(std::string::npos, Stored().find("[DefSrceDir]\r\nPathname=C:\\Plans\\Source\r\n"));
 }
 
+TEST_F(SettingsSheetTest, AirportFileButtonTakesPathAndNameFromTheOpenDialogAndStoresBoth) {
+  FakeSettingsPage& page = Open();
+  t.dialogs.Choose("C:\\Data\\World.txt", "World.txt");
+  ClickOptions(kAirportFileButton);
+  ASSERT_EQ(1u, t.dialogs.Dialogs().size());
+  EXPECT_EQ("Open Airport/Runway data file", t.dialogs.Dialogs()[0].title);
+  EXPECT_STREQ("C:\\Data\\World.txt", t.app.settings.airportFilePath);
+  EXPECT_STREQ("World.txt", t.app.settings.airportFileName);
+  EXPECT_EQ("C:\\Data\\World.txt", page.texts[kAirportFileEdit]);
+  EXPECT_EQ(1, page.applyEnabled);
+  Apply();
+  EXPECT_NE(std::string::npos, Stored().find("[AirpFile]\r\nPathname=C:\\Data\\World.txt\r\nFilename=World.txt\r\n"));
+}
+
+TEST_F(SettingsSheetTest, CancelledAirportFileDialogChangesNothing) {
+  FakeSettingsPage& page = Open();
+  t.dialogs.Cancel();
+  ClickOptions(kAirportFileButton);
+  EXPECT_STREQ("Fsb_apts.txt", t.app.settings.airportFilePath);
+  EXPECT_STREQ("Fsb_apts.txt", t.app.settings.airportFileName);
+  EXPECT_EQ("Fsb_apts.txt", page.texts[kAirportFileEdit]);
+  EXPECT_EQ(0, page.applyEnabled);
+  EXPECT_FALSE(flags.optionsChanged);
+}
+
 TEST_F(SettingsSheetTest, CancelledFolderBrowserChangesNeitherFieldNorRecordNorApply) {
   FakeSettingsPage& page = Open();
   t.folders.Cancel();
