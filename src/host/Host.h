@@ -7,6 +7,7 @@ class MessagePort;
 class WindowPort;
 class FileSystem;
 class FileDialogPort;
+class FolderDialogPort;
 class DatePort;
 class RegistryPort;
 class EnvironmentPort;
@@ -19,4 +20,5 @@ struct Host {
   DatePort* dates = nullptr;
   RegistryPort* registry = nullptr;
   EnvironmentPort* environment = nullptr;
+  FolderDialogPort* folders = nullptr;
 };

@@ -12,6 +12,8 @@
 #define IDB_TOOLBAR 118
 #define IDB_WAYPOINTS 119
 #define IDS_PRINT_ERROR 1
+#define IDD_OPTIONS_PAGE 107
+#define IDD_EXPORTS_PAGE 108
 
 /* Controls of the main window. */
 #define IDC_CANCEL_BUTTON 2
@@ -43,6 +45,50 @@
 
 /* Controls of the print cancel dialog. */
 #define IDC_PRINT_DOCUMENT_LABEL 1000
+/* The settings sheet's Options page. */
+#define IDC_PRESET_VFR 1035
+#define IDC_PRESET_IFR 1036
+#define IDC_PRESET_VOR_TO_VOR 1038
+#define IDC_PRESET_LOW_AIRWAYS 1039
+#define IDC_PRESET_HIGH_AIRWAYS 1040
+#define IDC_PRESET_DIRECT_GPS 1041
+#define IDC_FLITESTAR_DATA 1065
+#define IDC_MSFS_DATA 1066
+#define IDC_MENU_BAR_CHECK 1053
+#define IDC_SHORTCUT_MENU_CHECK 1054
+#define IDC_NAME_FROM_PLAN 1055
+#define IDC_NAME_FROM_ICAO 1056
+#define IDC_NAME_FROM_AIRPORTS 1057
+#define IDC_NAME_BY_USER 1059
+#define IDC_AIRPORT_FILE_EDIT 1058
+#define IDC_AIRPORT_FILE_BUTTON 1060
+#define IDC_SOURCE_FOLDER_EDIT 1049
+#define IDC_SOURCE_FOLDER_BUTTON 1051
+#define IDC_DEST_FOLDER_EDIT 1050
+#define IDC_DEST_FOLDER_BUTTON 1052
+
+/* The settings sheet's Exports page: switch, folder field and "..." per type. */
+#define IDC_BULK_MSFS_CHECK 1037
+#define IDC_BULK_ACSGPS_CHECK 1070
+#define IDC_BULK_SFP_CHECK 1071
+#define IDC_BULK_RC99_CHECK 1072
+#define IDC_BULK_SQB_CHECK 1073
+#define IDC_BULK_NAV_CHECK 1074
+#define IDC_MSFS_FOLDER_EDIT 1075
+#define IDC_ACSGPS_FOLDER_EDIT 1076
+#define IDC_SFP_FOLDER_EDIT 1077
+#define IDC_RC99_FOLDER_EDIT 1078
+#define IDC_SQB_FOLDER_EDIT 1079
+#define IDC_NAV_FOLDER_EDIT 1080
+#define IDC_MSFS_FOLDER_BUTTON 1081
+#define IDC_ACSGPS_FOLDER_BUTTON 1082
+#define IDC_SFP_FOLDER_BUTTON 1083
+#define IDC_RC99_FOLDER_BUTTON 1084
+#define IDC_SQB_FOLDER_BUTTON 1085
+#define IDC_NAV_FOLDER_BUTTON 1086
+
+/* The route details dialog. */
+#define IDC_ROUTE_DETAILS_LIST 1032
 
 /* Commands of the menu, the accelerators, the toolbar and the system menu. */
 #define IDM_EXIT 40001

@@ -23,6 +23,8 @@
 #include "shell/Bars.h"
 #include "shell/FileDrops.h"
 #include "shell/Help.h"
+#include "shell/RouteDetailsBox.h"
+#include "shell/SettingsSheetDialog.h"
 #include "shell/Shell.h"
 #include "shell/ShortcutMenu.h"
 #include "shell/Tooltips.h"
@@ -112,15 +114,21 @@ void OnCommand(HWND window, int id, HWND, UINT code) {
     case kHelpTopicsCommand:
     case kHelpButton: ShowHelpContents(shell); break;
     case kHelpOnHelpCommand: ShowHelpOnHelp(shell); break;
+    case kSettingsCommand: ShowSettingsSheet(shell); break;
+    case kDetailsButton: ShowRouteDetails(shell); break;
+    case kAboutCommand: ShowAboutBox(shell); break;
     default: break;
   }
 }
 
-// The system menu's Help item; its other additions are the menu's commands.
+// The commands added to the system menu; every other goes to the default procedure.
 LRESULT OnSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
+  Shell& shell = *ShellOf(window);
   switch (LOWORD(wParam)) {
     case kHelpButton:
-    case kHelpTopicsCommand: ShowHelpContents(*ShellOf(window)); return 0;
+    case kHelpTopicsCommand: ShowHelpContents(shell); return 0;
+    case kSettingsCommand: ShowSettingsSheet(shell); return 0;
+    case kAboutCommand: ShowAboutBox(shell); return 0;
     default: return DefWindowProcA(window, WM_SYSCOMMAND, wParam, lParam);
   }
 }

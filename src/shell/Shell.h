@@ -2,6 +2,7 @@
 // life of its one window, and the App record they show.
 #pragma once
 
+#include "config/SettingsSheet.h"
 #include "shell/Win32.h"
 
 struct App;
@@ -17,6 +18,8 @@ struct Shell {
   HHOOK tooltipHook;
   HWND statusBar;
   HWND toolbar;
+  // The settings sheet's changed flags, which outlive each run of the sheet.
+  SettingsSheetFlags sheetFlags;
 };
 
 // Ties `shell` to the main window, so the window procedure finds it.

@@ -33,8 +33,16 @@ MessageAnswer AnswerOf(int result) {
   }
 }
 
+MessageAnswer ShowOwnedMessage(HWND owner, const char* text, MessageKind kind, MessageButtons buttons) {
+  return AnswerOf(MessageBoxA(owner, text, "PlanTransit", IconStyle(kind) | ButtonStyle(buttons)));
+}
+
 }  // namespace
 
 MessageAnswer Win32MessagePort::ShowMessage(const char* text, MessageKind kind, MessageButtons buttons) {
-  return AnswerOf(MessageBoxA(shell_.mainWindow, text, "PlanTransit", IconStyle(kind) | ButtonStyle(buttons)));
+  return ShowOwnedMessage(shell_.mainWindow, text, kind, buttons);
+}
+
+MessageAnswer DialogMessagePort::ShowMessage(const char* text, MessageKind kind, MessageButtons buttons) {
+  return ShowOwnedMessage(owner_, text, kind, buttons);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "host/MessagePort.h"
+#include "shell/Win32.h"
 
 struct Shell;
 
@@ -13,4 +14,15 @@ class Win32MessagePort : public MessagePort {
 
  private:
   const Shell& shell_;
+};
+
+// Message boxes owned by one of the program's dialogs (a settings page), so they
+// stay over it; caption "PlanTransit" as every other.
+class DialogMessagePort : public MessagePort {
+ public:
+  explicit DialogMessagePort(HWND owner) : owner_(owner) {}
+  MessageAnswer ShowMessage(const char* text, MessageKind kind, MessageButtons buttons) override;
+
+ private:
+  HWND owner_;
 };

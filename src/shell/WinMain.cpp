@@ -10,6 +10,7 @@
 #include "host/ProcessEnvironment.h"
 #include "host/StdioFileSystem.h"
 #include "host/SystemRegistry.h"
+#include "shell/FolderBrowser.h"
 #include "shell/MainWindow.h"
 #include "shell/Shell.h"
 #include "shell/Win32FileDialogPort.h"
@@ -58,7 +59,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   LocaleDatePort dates;
   SystemRegistry registry;
   ProcessEnvironment environment;
-  app.host = Host{&messages, &window, &files, &dialogs, &dates, &registry, &environment};
+  Win32FolderDialogPort folders(shell);
+  app.host = Host{&messages, &window, &files, &dialogs, &dates, &registry, &environment, &folders};
 
   if (!RegisterMainWindowClass(instance)) {
     ReportCannotCreateWindow(messages);

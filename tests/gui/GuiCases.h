@@ -19,6 +19,7 @@ std::vector<GuiCase> KeyboardCases();
 std::vector<GuiCase> FileDialogCases();
 std::vector<GuiCase> ConversionCases();
 std::vector<GuiCase> SecondaryCommandCases();
+std::vector<GuiCase> SettingsCases();
 
 // Writes `text` to `path`; false when it cannot.
 bool WriteTextFile(const std::string& path, const std::string& text);

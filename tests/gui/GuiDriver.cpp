@@ -2,18 +2,22 @@
 // fails when any expectation failed, listing what it saw.
 //
 //   GuiDriver PlanTransit.exe FileDialogHarness.exe GuiProbe.dll [name-part]
-//   GuiDriver --hold PlanTransit.exe GuiProbe.dll RECT-FILE DONE-FILE
+//   GuiDriver --hold PlanTransit.exe GuiProbe.dll RECT-FILE DONE-FILE [VIEW]
 //
-// The second form starts the program with the defaults, writes the main window's
-// screen rectangle ("left top width height") to RECT-FILE, and closes the program
-// once DONE-FILE exists (for screenshots).
+// The second form starts the program with the defaults, opens VIEW ("main", the
+// default; "options" and "exports", the settings sheet's pages; "details", the
+// route details), writes that window's screen rectangle ("left top width height")
+// to RECT-FILE, and closes the program once DONE-FILE exists (for screenshots).
 #include "shell/Win32.h"
+
+#include <commctrl.h>
 
 #include <cstdio>
 #include <string>
 
 #include "GuiCases.h"
 #include "WindowQueries.h"
+#include "host/ResourceIds.h"
 
 namespace {
 
@@ -29,6 +33,7 @@ int RunCases(const DriverPaths& paths, const std::string& selection) {
   std::vector<GuiCase> cases;
   for (const auto& group : {StartCases(), BarCases(), KeyboardCases(), FileDialogCases(), ConversionCases()}) {
   for (const auto& group : {StartCases(), BarCases(), KeyboardCases(), FileDialogCases(), SecondaryCommandCases()}) {
+  for (const auto& group : {StartCases(), BarCases(), KeyboardCases(), FileDialogCases(), SettingsCases()}) {
     cases.insert(cases.end(), group.begin(), group.end());
   }
   int failed = 0;
@@ -49,7 +54,31 @@ int RunCases(const DriverPaths& paths, const std::string& selection) {
   return failed == 0 && run > 0 ? 0 : 1;
 }
 
-int HoldForScreenshot(const DriverPaths& paths, const std::string& rectFile, const std::string& doneFile) {
+// Opens `view` over the main window; the window to photograph, or null.
+HWND OpenView(TestedProgram& program, HWND window, const std::string& view) {
+  if (view == "main") return window;
+  const char* title = nullptr;
+  if (view == "options" || view == "exports") {
+    PostCommand(window, IDM_SETTINGS);
+    title = "PlanTransit - Settings";
+  } else if (view == "details") {
+    PostCommand(window, IDC_DETAILS_BUTTON);
+    title = "PlanTransit - Route Details";
+  } else {
+    return nullptr;
+  }
+  HWND shown = nullptr;
+  WaitUntil([&] { return (shown = FindTopLevel(program.ProcessId(), "#32770", title)) != nullptr; });
+  if (shown != nullptr && view == "exports") {
+    PostMessageA(shown, PSM_SETCURSEL, 1, 0);
+  }
+  CaseReport report;
+  program.Sync(report);
+  return shown;
+}
+
+int HoldForScreenshot(const DriverPaths& paths, const std::string& rectFile, const std::string& doneFile,
+                      const std::string& view) {
   CaseReport report;
   TestedProgram program(paths);
   std::string missingConfig = paths.work + "\\screenshot.cfg";
@@ -59,11 +88,23 @@ int HoldForScreenshot(const DriverPaths& paths, const std::string& rectFile, con
     for (const std::string& failure : report.Failures()) std::printf("%s\n", failure.c_str());
     return 1;
   }
-  RECT rect = WindowRectOf(window);
+  HWND shown = OpenView(program, window, view);
+  if (shown == nullptr) {
+    std::printf("no view \"%s\"\n", view.c_str());
+    PostCommand(window, 2);
+    DWORD exitCode = 1;
+    program.WaitForExit(exitCode);
+    return 1;
+  }
+  RECT rect = WindowRectOf(shown);
   WriteTextFile(rectFile, std::to_string(rect.left) + " " + std::to_string(rect.top) + " " +
                               std::to_string(rect.right - rect.left) + " " +
                               std::to_string(rect.bottom - rect.top) + "\n");
   bool done = WaitUntil([&] { return FileExists(doneFile); }, 120000);
+  if (shown != window) {
+    PostMessageA(shown, WM_COMMAND, IDCANCEL, 0);
+    WaitUntil([&] { return !IsWindow(shown); });
+  }
   PostCommand(window, 2);
   DWORD exitCode = 1;
   program.WaitForExit(exitCode);
@@ -75,7 +116,7 @@ int HoldForScreenshot(const DriverPaths& paths, const std::string& rectFile, con
 int main(int argc, char** argv) {
   if (argc >= 6 && std::string(argv[1]) == "--hold") {
     DriverPaths paths = {argv[2], "", argv[3], MakeWorkFolder()};
-    return HoldForScreenshot(paths, argv[4], argv[5]);
+    return HoldForScreenshot(paths, argv[4], argv[5], argc > 6 ? argv[6] : "main");
   }
   if (argc < 4) {
     std::fprintf(stderr, "usage: GuiDriver PlanTransit.exe FileDialogHarness.exe GuiProbe.dll [name-part]\n");

@@ -7,6 +7,7 @@
 #include "support/FakeEnvironment.h"
 #include "support/FakeFileDialogPort.h"
 #include "support/FakeFileSystem.h"
+#include "support/FakeFolderDialogPort.h"
 #include "support/FakeMessagePort.h"
 #include "support/FakeRegistry.h"
 #include "support/FakeWindow.h"
@@ -20,6 +21,7 @@ struct TestApp {
     app.host.registry = &registry;
     app.host.environment = &environment;
     app.host.dialogs = &dialogs;
+    app.host.folders = &folders;
   }
   TestApp(const TestApp&) = delete;
   TestApp& operator=(const TestApp&) = delete;
@@ -31,5 +33,6 @@ struct TestApp {
   FakeRegistry registry;        // nothing registered
   FakeEnvironment environment;  // no variables: no configuration file
   FakeFileDialogPort dialogs;
+  FakeFolderDialogPort folders;
   App app{};
 };

@@ -1,0 +1,60 @@
+// The settings sheet's logic, apart from the dialog toolkit: which control shows
+// which field, when a page's values are stored and which keys that writes, and
+// the two changed flags that outlive every single run of the sheet.
+#pragma once
+
+struct App;
+class SettingsPagePort;
+
+// One per program run, false at start and never reset when the sheet opens.
+// `optionsChanged` is cleared once the Options page has stored its values;
+// `exportsChanged`, once set, stays set for the rest of the run.
+struct SettingsSheetFlags {
+  bool optionsChanged;
+  bool exportsChanged;
+};
+
+// The notification of a button click, the only one a page reacts to.
+constexpr int kClickNotification = 0;
+
+// Re-reads the stored settings as the sheet opens, dropping picks left in memory
+// by an earlier cancelled sheet. The running program's own state keeps its value:
+// the current source and destination files, the export type and the bars shown.
+void OpenSettingsSheet(App& app);
+
+// Fills the Options page from the settings: one button of each group checked
+// (none for a value out of range), the two check boxes, the three path fields. A
+// non-zero `menuOption` becomes 1.
+void FillOptionsPage(App& app, SettingsPagePort& page);
+
+// Fills the Exports page from the settings, without reading the file: the six
+// switches and the six folders.
+void FillExportsPage(const App& app, SettingsPagePort& page);
+
+// A command from a control of the Options page (`notification` as WM_COMMAND
+// brings it). A click on a "..." button runs its picker (folder browser, or the
+// airport data file dialog for the data file); a pick goes into the settings at
+// once, shows in the field beside the button, sets `optionsChanged` and enables
+// Apply. A click on any other control but id 1 sets the flag and enables Apply.
+// Everything else (typing into a field, too) is ignored.
+void OnOptionsPageCommand(App& app, SettingsSheetFlags& flags, SettingsPagePort& page, int controlId,
+                          int notification);
+
+// The same for the Exports page and `exportsChanged`; its six "..." buttons pick
+// the six bulk folders.
+void OnExportsPageCommand(App& app, SettingsSheetFlags& flags, SettingsPagePort& page, int controlId,
+                          int notification);
+
+// OK or Apply on the Options page. Only when `optionsChanged` is set: reads the
+// page's buttons into the settings (a group with no button checked keeps its
+// value), applies the menu bar when that choice changed, writes every key of the
+// page one by one, then confirms with "The Default settings have successfully
+// been saved!..." and clears the flag. When any key could not be written the
+// user gets an error naming the configuration file instead and the flag stays
+// set, so the next Apply tries again.
+void ApplyOptionsPage(App& app, SettingsSheetFlags& flags, SettingsPagePort& page);
+
+// OK or Apply on the Exports page. Only when `exportsChanged` is set: reads the
+// six switches, writes them and the six bulk folders one by one. No message on
+// success; the configuration-file error when a key could not be written.
+void ApplyExportsPage(App& app, SettingsSheetFlags& flags, SettingsPagePort& page);

@@ -1,0 +1,172 @@
+// The property sheet and its page procedure: messages become calls of the
+// settings-sheet logic through a page port over the page's dialog items.
+#include "shell/SettingsSheetDialog.h"
+
+#include "shell/Win32.h"
+
+#include <commctrl.h>
+
+#include "App.h"
+#include "commands/Caption.h"
+#include "config/SettingsPageIds.h"
+#include "config/SettingsPagePort.h"
+#include "config/SettingsSheet.h"
+#include "host/ControlIds.h"
+#include "shell/Bars.h"
+#include "shell/DialogHelp.h"
+#include "shell/Shell.h"
+#include "shell/Win32MessagePort.h"
+
+namespace {
+
+constexpr int kPageCount = 2;
+// Help topics of the sheet: its template's number in the high word, the control's
+// in the low word.
+constexpr DWORD kSheetTopicBase = 0x806B0000;
+constexpr DWORD kSheetTopic = kSheetTopicBase + kOptionsPageTemplate;
+
+#define SHEET_TOPIC(id) static_cast<DWORD>(id), kSheetTopicBase + (id)
+// Both pages hand WinHelp this one table: the Options page's controls and, of the
+// Exports page, its first row.
+const DWORD kSheetHelpTopics[] = {
+    SHEET_TOPIC(kPresetVfrRadio),       SHEET_TOPIC(kPresetIfrRadio),        SHEET_TOPIC(kPresetVorToVorRadio),
+    SHEET_TOPIC(kPresetLowAirwaysRadio), SHEET_TOPIC(kPresetHighAirwaysRadio), SHEET_TOPIC(kPresetDirectGpsRadio),
+    SHEET_TOPIC(kFliteStarDataRadio),   SHEET_TOPIC(kMsfsDataRadio),         SHEET_TOPIC(kMenuBarCheck),
+    SHEET_TOPIC(kShortcutMenuCheck),    SHEET_TOPIC(kNameFromPlanRadio),     SHEET_TOPIC(kNameFromIcaoRadio),
+    SHEET_TOPIC(kNameFromAirportsRadio), SHEET_TOPIC(kNameByUserRadio),      SHEET_TOPIC(kAirportFileEdit),
+    SHEET_TOPIC(kAirportFileButton),    SHEET_TOPIC(kSourceFolderEdit),      SHEET_TOPIC(kSourceFolderButton),
+    SHEET_TOPIC(kDestFolderEdit),       SHEET_TOPIC(kDestFolderButton),      SHEET_TOPIC(kBulkMsfsCheck),
+    SHEET_TOPIC(kMsfsFolderEdit),       SHEET_TOPIC(kMsfsFolderButton),      0, 0,
+};
+#undef SHEET_TOPIC
+
+enum class PageKind { Options, Exports };
+
+// What each page's procedure needs, handed over in its PROPSHEETPAGE.
+struct PageContext {
+  Shell* shell;
+  PageKind kind;
+};
+
+// The page port over one page's dialog items.
+class Win32SettingsPage : public SettingsPagePort {
+ public:
+  Win32SettingsPage(HWND page, Shell& shell) : page_(page), shell_(shell), messages_(page) {}
+  bool IsChecked(int controlId) override { return IsDlgButtonChecked(page_, controlId) == BST_CHECKED; }
+  void Check(int controlId, bool checked) override {
+    CheckDlgButton(page_, controlId, checked ? BST_CHECKED : BST_UNCHECKED);
+  }
+  void SetText(int controlId, const char* text) override { SetDlgItemTextA(page_, controlId, text); }
+  void EnableApply() override {
+    SendMessageA(GetParent(page_), PSM_CHANGED, reinterpret_cast<WPARAM>(page_), 0);
+  }
+  void ApplyMenuBar() override { ::ApplyMenuBar(shell_, shell_.mainWindow); }
+  MessagePort& Messages() override { return messages_; }
+
+ private:
+  HWND page_;
+  Shell& shell_;
+  DialogMessagePort messages_;
+};
+
+PageContext* ContextOf(HWND page) {
+  return reinterpret_cast<PageContext*>(GetWindowLongPtrA(page, DWLP_USER));
+}
+
+void SetMessageResult(HWND page, LRESULT result) { SetWindowLongPtrA(page, DWLP_MSGRESULT, result); }
+
+void OnPageInit(HWND page, const PROPSHEETPAGEA& sheetPage) {
+  auto* context = reinterpret_cast<PageContext*>(sheetPage.lParam);
+  SetWindowLongPtrA(page, DWLP_USER, reinterpret_cast<LONG_PTR>(context));
+  Win32SettingsPage port(page, *context->shell);
+  App& app = *context->shell->app;
+  if (context->kind == PageKind::Options) {
+    FillOptionsPage(app, port);
+  } else {
+    FillExportsPage(app, port);
+  }
+}
+
+void OnPageCommand(HWND page, int controlId, int notification) {
+  PageContext* context = ContextOf(page);
+  if (context == nullptr) return;
+  Shell& shell = *context->shell;
+  Win32SettingsPage port(page, shell);
+  if (context->kind == PageKind::Options) {
+    OnOptionsPageCommand(*shell.app, shell.sheetFlags, port, controlId, notification);
+  } else {
+    OnExportsPageCommand(*shell.app, shell.sheetFlags, port, controlId, notification);
+  }
+}
+
+void OnPageApply(HWND page) {
+  PageContext* context = ContextOf(page);
+  Shell& shell = *context->shell;
+  Win32SettingsPage port(page, shell);
+  if (context->kind == PageKind::Options) {
+    ApplyOptionsPage(*shell.app, shell.sheetFlags, port);
+  } else {
+    ApplyExportsPage(*shell.app, shell.sheetFlags, port);
+  }
+  SetMessageResult(page, PSNRET_NOERROR);
+}
+
+// The sheet's notifications; TRUE when the page answered through its message result.
+BOOL OnPageNotify(HWND page, const NMHDR& header) {
+  switch (header.code) {
+    case PSN_APPLY: OnPageApply(page); return TRUE;
+    case PSN_KILLACTIVE:
+    case PSN_RESET: SetMessageResult(page, FALSE); return TRUE;
+    case PSN_HELP: WinHelpA(page, kHelpFileName, HELP_CONTEXT, kSheetTopic); return TRUE;
+    default: return FALSE;
+  }
+}
+
+INT_PTR CALLBACK SettingsPageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG: OnPageInit(page, *reinterpret_cast<const PROPSHEETPAGEA*>(lParam)); return TRUE;
+    case WM_COMMAND: OnPageCommand(page, LOWORD(wParam), HIWORD(wParam)); return TRUE;
+    case WM_NOTIFY: return OnPageNotify(page, *reinterpret_cast<const NMHDR*>(lParam));
+    case WM_HELP: ShowControlHelp(*reinterpret_cast<const HELPINFO*>(lParam), kSheetHelpTopics); return TRUE;
+    case WM_CONTEXTMENU: ShowControlHelpMenu(reinterpret_cast<HWND>(wParam), kSheetHelpTopics); return TRUE;
+    default: return FALSE;
+  }
+}
+
+PROPSHEETPAGEA MakePage(const Shell& shell, HICON icon, int templateId, PageContext& context) {
+  PROPSHEETPAGEA page{};
+  page.dwSize = sizeof page;
+  page.dwFlags = PSP_USEHICON | PSP_HASHELP;
+  page.hInstance = shell.instance;
+  page.pszTemplate = MAKEINTRESOURCEA(templateId);
+  page.hIcon = icon;
+  page.pfnDlgProc = SettingsPageProcedure;
+  page.lParam = reinterpret_cast<LPARAM>(&context);
+  return page;
+}
+
+}  // namespace
+
+void ShowSettingsSheet(Shell& shell) {
+  OpenSettingsSheet(*shell.app);
+  InitCommonControls();
+  HICON icon = LoadIconA(shell.instance, MAKEINTRESOURCEA(kProgramIcon));
+  PageContext optionsContext = {&shell, PageKind::Options};
+  PageContext exportsContext = {&shell, PageKind::Exports};
+  PROPSHEETPAGEA pages[kPageCount] = {MakePage(shell, icon, kOptionsPageTemplate, optionsContext),
+                                      MakePage(shell, icon, kExportsPageTemplate, exportsContext)};
+  char caption[kPathSize];
+  FormatCaption("Settings", caption);
+
+  PROPSHEETHEADERA header{};
+  header.dwSize = sizeof header;
+  header.dwFlags = PSH_PROPSHEETPAGE | PSH_USEHICON;
+  header.hwndParent = shell.mainWindow;
+  header.hInstance = shell.instance;
+  header.hIcon = icon;
+  header.pszCaption = caption;
+  header.nPages = kPageCount;
+  header.nStartPage = 0;
+  header.ppsp = pages;
+  PropertySheetA(&header);
+}

@@ -1,0 +1,477 @@
+// The settings sheet's logic over a fake page: what each page shows, when a page
+// stores its values and which keys that writes in which order, the changed flags
+// across runs of the sheet, the pickers, and what the user is told.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "config/SettingsPageIds.h"
+#include "config/SettingsSheet.h"
+#include "support/FakeSettingsPage.h"
+#include "support/TestApp.h"
+
+namespace {
+
+constexpr const char* kConfigPath = "/home/pilot/PlanTransit.cfg";
+constexpr const char* kNoFolder = "Please select a valid path";
+constexpr const char* kSaved =
+    "The Default settings have successfully been saved!\n"
+    "For some options to take effect, you have to restart PlanTransit!";
+constexpr const char* kNotSaved =
+    "The Default settings could not be saved in /home/pilot/PlanTransit.cfg!\n"
+    "Please check that the file can be written, then try again.";
+constexpr int kEditChanged = 0x300;  // EN_CHANGE: typing into a field
+
+const std::initializer_list<int> kFlightTypeRadios = {kPresetVfrRadio, kPresetIfrRadio};
+
+// A file port that counts the replacements made: one per key written.
+class CountingFileSystem : public FakeFileSystem {
+ public:
+  std::unique_ptr<OutputFile> CreateReplacement(const char* path) override {
+    ++replacements;
+    return FakeFileSystem::CreateReplacement(path);
+  }
+  int replacements = 0;
+};
+
+class SettingsSheetTest : public ::testing::Test {
+ protected:
+  SettingsSheetTest() {
+    t.app.host.files = &disk;
+    t.environment.variables["PLANTRANSIT_CONFIG"] = kConfigPath;
+  }
+
+  void Store(const std::string& text) { disk.files[kConfigPath] = text; }
+  std::string Stored() { return disk.files.count(kConfigPath) ? disk.files[kConfigPath] : "<no file>"; }
+
+  // Opens the sheet as the shell does: the reload, then the Options page.
+  FakeSettingsPage& Open() {
+    OpenSettingsSheet(t.app);
+    options = std::make_unique<FakeSettingsPage>();
+    exports.reset();
+    FillOptionsPage(t.app, *options);
+    return *options;
+  }
+  // The Exports tab shown for the first time in this run of the sheet.
+  FakeSettingsPage& ShowExports() {
+    exports = std::make_unique<FakeSettingsPage>();
+    FillExportsPage(t.app, *exports);
+    return *exports;
+  }
+  void ClickOptions(int controlId) { OnOptionsPageCommand(t.app, flags, *options, controlId, kClickNotification); }
+  void ClickExports(int controlId) { OnExportsPageCommand(t.app, flags, *exports, controlId, kClickNotification); }
+  // OK or Apply: every page created in this run, Options first.
+  void Apply() {
+    ApplyOptionsPage(t.app, flags, *options);
+    if (exports) ApplyExportsPage(t.app, flags, *exports);
+  }
+  std::vector<std::string> Messages() {
+    std::vector<std::string> texts = options->messages.Texts();
+    if (exports) {
+      for (const std::string& text : exports->messages.Texts()) texts.push_back(text);
+    }
+    return texts;
+  }
+
+  CountingFileSystem disk;
+  TestApp t;
+  SettingsSheetFlags flags{};
+  std::unique_ptr<FakeSettingsPage> options;
+  std::unique_ptr<FakeSettingsPage> exports;
+};
+
+// The keys of the Options page as a fresh run writes them, in their order.
+const std::string kFreshOptionsAfterIfr =
+    "[Startup]\r\nMenuoption=1\r\nMouseoption=1\r\nAutogen=0\r\n"
+    "\r\n[DefFlightType]\r\nFlighttype=1\r\n"
+    "\r\n[DefRouteType]\r\nRoutetype=1\r\n"
+    "\r\n[DefDataSource]\r\nDataSource=0\r\n"
+    "\r\n[AirpFile]\r\nPathname=Fsb_apts.txt\r\nFilename=Fsb_apts.txt\r\n"
+    "\r\n[DefSrceDir]\r\nPathname=Please select a valid path\r\n"
+    "\r\n[DefDestDir]\r\nPathname=Please select a valid path\r\n"
+    "\r\n[DefMSFSDir]\r\nPathname=Please select a valid path\r\n";
+
+TEST_F(SettingsSheetTest, OkWithoutChangesWritesNothingAndSaysNothing) {
+  Open();
+  ShowExports();
+  Apply();
+  EXPECT_EQ(0, disk.replacements);
+  EXPECT_EQ("<no file>", Stored());
+  EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(SettingsSheetTest, ApplyAfterAFlightTypeClickWritesEveryOptionsKeyOnceAndConfirms) {
+  FakeSettingsPage& page = Open();
+  page.ClickRadio(kPresetIfrRadio, kFlightTypeRadios);
+  ClickOptions(kPresetIfrRadio);
+  EXPECT_TRUE(flags.optionsChanged);
+  EXPECT_EQ(1, page.applyEnabled);
+
+  Apply();
+  EXPECT_EQ(11, disk.replacements);
+  EXPECT_EQ(kFreshOptionsAfterIfr, Stored());
+  ASSERT_EQ(1u, page.messages.Messages().size());
+  EXPECT_EQ(kSaved, page.messages.Messages()[0].text);
+  EXPECT_EQ(MessageKind::Information, page.messages.Messages()[0].kind);
+  EXPECT_EQ(MessageButtons::Ok, page.messages.Messages()[0].buttons);
+  EXPECT_FALSE(flags.optionsChanged);
+  EXPECT_EQ(1, t.app.settings.defaultFlightType);
+
+  Apply();  // a second Apply without a change
+  EXPECT_EQ(11, disk.replacements);
+  EXPECT_EQ(1u, page.messages.Messages().size());
+}
+
+TEST_F(SettingsSheetTest, FlagOfACancelledSheetMakesTheNextOkStoreTheReloadedValues) {
+  FakeSettingsPage& first = Open();
+  first.ClickRadio(kPresetIfrRadio, kFlightTypeRadios);
+  ClickOptions(kPresetIfrRadio);
+  // Cancel: nothing applied.
+  EXPECT_EQ(0, disk.replacements);
+
+  FakeSettingsPage& second = Open();
+  EXPECT_TRUE(second.checked[kPresetVfrRadio]);
+  Apply();
+  EXPECT_EQ(11, disk.replacements);
+  EXPECT_NE(std::string::npos, Stored().find("[DefFlightType]\r\nFlighttype=0\r\n"));
+  EXPECT_EQ(std::vector<std::string>{kSaved}, Messages());
+}
+
+TEST_F(SettingsSheetTest, ExportsWritesItsTwelveKeysInOrderAndStaysChangedForTheRestOfTheRun) {
+  Open();
+  FakeSettingsPage& page = ShowExports();
+  page.checked[kBulkSqbCheck] = true;
+  ClickExports(kBulkSqbCheck);
+  EXPECT_EQ(1, page.applyEnabled);
+
+  Apply();
+  EXPECT_EQ(12, disk.replacements);
+  EXPECT_EQ(
+      "[Startup]\r\nACS-GPS=0\r\nMSFS=0\r\nNAV=0\r\nRC99=0\r\nSQB=1\r\nSFP=0\r\n"
+      "\r\n[DefACSGPSDir]\r\nPathname=Please select a valid path\r\n"
+      "\r\n[DefNAVDir]\r\nPathname=Please select a valid path\r\n"
+      "\r\n[DefRC99Dir]\r\nPathname=Please select a valid path\r\n"
+      "\r\n[DefSQBDir]\r\nPathname=Please select a valid path\r\n"
+      "\r\n[DefSFPDir]\r\nPathname=Please select a valid path\r\n"
+      "\r\n[DefMSFSDir]\r\nPathname=Please select a valid path\r\n",
+      Stored());
+  EXPECT_EQ(1, t.app.settings.bulkSqb);
+  EXPECT_TRUE(Messages().empty());
+  EXPECT_TRUE(flags.exportsChanged);
+
+  Apply();  // without a change: written again
+  EXPECT_EQ(24, disk.replacements);
+  Open();  // a sheet whose Exports tab is never shown stores nothing
+  Apply();
+  EXPECT_EQ(24, disk.replacements);
+  Open();
+  ShowExports();
+  Apply();
+  EXPECT_EQ(36, disk.replacements);
+}
+
+TEST_F(SettingsSheetTest, ExportsReadsEverySwitchIntoItsField) {
+  Open();
+  FakeSettingsPage& page = ShowExports();
+  for (int id : {kBulkMsfsCheck, kBulkAcsGpsCheck, kBulkSfpCheck, kBulkRc99Check, kBulkSqbCheck, kBulkNavCheck}) {
+    page.checked[id] = true;
+  }
+  ClickExports(kBulkNavCheck);
+  Apply();
+  const ProgramSettings& s = t.app.settings;
+  EXPECT_EQ(1, s.bulkMsfs);
+  EXPECT_EQ(1, s.bulkAcsGps);
+  EXPECT_EQ(1, s.bulkSfp);
+  EXPECT_EQ(1, s.bulkRc99);
+  EXPECT_EQ(1, s.bulkSqb);
+  EXPECT_EQ(1, s.bulkNav);
+}
+
+TEST_F(SettingsSheetTest, PickedSourceFolderSurvivesATabSwitchAndIsStored) {
+  FakeSettingsPage& page = Open();
+  t.folders.Choose("C:\\Plans\\Source");
+  ClickOptions(kSourceFolderButton);
+  EXPECT_EQ(std::vector<std::string>{"Please select a default flight plan source folder:"}, t.folders.Prompts());
+  EXPECT_STREQ("C:\\Plans\\Source", t.app.settings.defaultSourceDir);
+  EXPECT_EQ("C:\\Plans\\Source", page.texts[kSourceFolderEdit]);
+  EXPECT_EQ(1, page.applyEnabled);
+
+  ShowExports();
+  Apply();
+  EXPECT_NE(std::string::npos, Stored().find("[DefSrceDir]\r\nPathname=C:\\Plans\\Source\r\n"));
+}
+
+TEST_F(SettingsSheetTest, AirportFileButtonTakesPathAndNameFromTheOpenDialogAndStoresBoth) {
+  FakeSettingsPage& page = Open();
+  t.dialogs.Choose("C:\\Data\\World.txt", "World.txt");
+  ClickOptions(kAirportFileButton);
+  ASSERT_EQ(1u, t.dialogs.Dialogs().size());
+  EXPECT_EQ("Open Airport/Runway data file", t.dialogs.Dialogs()[0].title);
+  EXPECT_STREQ("C:\\Data\\World.txt", t.app.settings.airportFilePath);
+  EXPECT_STREQ("World.txt", t.app.settings.airportFileName);
+  EXPECT_EQ("C:\\Data\\World.txt", page.texts[kAirportFileEdit]);
+  EXPECT_EQ(1, page.applyEnabled);
+  Apply();
+  EXPECT_NE(std::string::npos, Stored().find("[AirpFile]\r\nPathname=C:\\Data\\World.txt\r\nFilename=World.txt\r\n"));
+}
+
+TEST_F(SettingsSheetTest, CancelledAirportFileDialogChangesNothing) {
+  FakeSettingsPage& page = Open();
+  t.dialogs.Cancel();
+  ClickOptions(kAirportFileButton);
+  EXPECT_STREQ("Fsb_apts.txt", t.app.settings.airportFilePath);
+  EXPECT_STREQ("Fsb_apts.txt", t.app.settings.airportFileName);
+  EXPECT_EQ("Fsb_apts.txt", page.texts[kAirportFileEdit]);
+  EXPECT_EQ(0, page.applyEnabled);
+  EXPECT_FALSE(flags.optionsChanged);
+}
+
+TEST_F(SettingsSheetTest, CancelledFolderBrowserChangesNeitherFieldNorRecordNorApply) {
+  FakeSettingsPage& page = Open();
+  t.folders.Cancel();
+  ClickOptions(kDestFolderButton);
+  EXPECT_EQ(std::vector<std::string>{"Please select a default flight plan destination folder:"},
+            t.folders.Prompts());
+  EXPECT_STREQ(kNoFolder, t.app.settings.defaultDestDir);
+  EXPECT_EQ(kNoFolder, page.texts[kDestFolderEdit]);
+  EXPECT_EQ(0, page.applyEnabled);
+  EXPECT_FALSE(flags.optionsChanged);
+}
+
+TEST_F(SettingsSheetTest, PickedDestinationFolderOfACancelledSheetLastsUntilTheNextOpening) {
+  Store("[DefDestDir]\r\nPathname=C:\\Old\r\n");
+  Open();
+  t.folders.Choose("C:\\New");
+  ClickOptions(kDestFolderButton);
+  // Cancel: the file keeps the old folder, the running program uses the new one.
+  EXPECT_EQ(0, disk.replacements);
+  EXPECT_STREQ("C:\\New", t.app.settings.defaultDestDir);
+  FakeSettingsPage& page = Open();
+  EXPECT_STREQ("C:\\Old", t.app.settings.defaultDestDir);
+  EXPECT_EQ("C:\\Old", page.texts[kDestFolderEdit]);
+}
+
+TEST_F(SettingsSheetTest, TypedFolderTextIsDiscarded) {
+  FakeSettingsPage& page = Open();
+  page.texts[kDestFolderEdit] = "C:\\Typed";
+  OnOptionsPageCommand(t.app, flags, page, kDestFolderEdit, kEditChanged);
+  EXPECT_FALSE(flags.optionsChanged);
+  EXPECT_EQ(0, page.applyEnabled);
+  ClickOptions(kPresetIfrRadio);
+  Apply();
+  EXPECT_STREQ(kNoFolder, t.app.settings.defaultDestDir);
+  EXPECT_NE(std::string::npos, Stored().find("[DefDestDir]\r\nPathname=Please select a valid path\r\n"));
+}
+
+TEST_F(SettingsSheetTest, EveryExportsFolderButtonPicksItsOwnFolder) {
+  struct Case {
+    int button;
+    int edit;
+    char (ProgramSettings::*field)[kPathSize];
+  };
+  const Case cases[] = {
+      {kMsfsFolderButton, kMsfsFolderEdit, &ProgramSettings::msfsDir},
+      {kAcsGpsFolderButton, kAcsGpsFolderEdit, &ProgramSettings::acsGpsDir},
+      {kSfpFolderButton, kSfpFolderEdit, &ProgramSettings::sfpDir},
+      {kRc99FolderButton, kRc99FolderEdit, &ProgramSettings::rc99Dir},
+      {kSqbFolderButton, kSqbFolderEdit, &ProgramSettings::sqbDir},
+      {kNavFolderButton, kNavFolderEdit, &ProgramSettings::navDir},
+  };
+  Open();
+  FakeSettingsPage& page = ShowExports();
+  int picks = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE("button " + std::to_string(c.button));
+    std::string folder = "D:\\Out\\" + std::to_string(c.button);
+    t.folders.Choose(folder);
+    ClickExports(c.button);
+    ++picks;
+    EXPECT_EQ(folder, t.app.settings.*c.field);
+    EXPECT_EQ(folder, page.texts[c.edit]);
+    EXPECT_EQ(picks, page.applyEnabled);
+    EXPECT_EQ("Please select a default flight plan destination folder:", t.folders.Prompts().back());
+  }
+  EXPECT_TRUE(flags.exportsChanged);
+  EXPECT_FALSE(flags.optionsChanged);
+}
+
+TEST_F(SettingsSheetTest, RouteTypeSevenChecksNoButtonAndIsWrittenBackAsSeven) {
+  Store("[DefRouteType]\r\nRoutetype=7\r\n");
+  FakeSettingsPage& page = Open();
+  for (int id : {kPresetVorToVorRadio, kPresetLowAirwaysRadio, kPresetHighAirwaysRadio, kPresetDirectGpsRadio}) {
+    EXPECT_FALSE(page.checked[id]) << id;
+  }
+  page.ClickRadio(kPresetIfrRadio, kFlightTypeRadios);
+  ClickOptions(kPresetIfrRadio);
+  Apply();
+  EXPECT_EQ(7, t.app.settings.defaultRouteType);
+  EXPECT_NE(std::string::npos, Stored().find("[DefRouteType]\r\nRoutetype=7\r\n"));
+}
+
+TEST_F(SettingsSheetTest, OptionsPageShowsEachStoredValueWithItsButton) {
+  struct Case {
+    const char* stored;
+    std::vector<int> checkedIds;
+  };
+  const std::vector<int> allIds = {kPresetVfrRadio,      kPresetIfrRadio,        kPresetVorToVorRadio,
+                                   kPresetLowAirwaysRadio, kPresetHighAirwaysRadio, kPresetDirectGpsRadio,
+                                   kFliteStarDataRadio,  kMsfsDataRadio,         kMenuBarCheck,
+                                   kShortcutMenuCheck,   kNameFromPlanRadio,     kNameFromIcaoRadio,
+                                   kNameFromAirportsRadio, kNameByUserRadio};
+  const Case cases[] = {
+      {"", {kPresetVfrRadio, kPresetVorToVorRadio, kFliteStarDataRadio, kMenuBarCheck, kShortcutMenuCheck,
+            kNameFromPlanRadio}},
+      {"[DefFlightType]\r\nFlighttype=1\r\n[DefRouteType]\r\nRoutetype=0\r\n[DefDataSource]\r\nDatasource=1\r\n"
+       "[Startup]\r\nMenuoption=0\r\nMouseoption=0\r\nAutogen=1\r\n",
+       {kPresetIfrRadio, kPresetDirectGpsRadio, kMsfsDataRadio, kNameFromIcaoRadio}},
+      {"[DefRouteType]\r\nRoutetype=2\r\n[Startup]\r\nAutogen=2\r\nMouseoption=2\r\n",
+       {kPresetVfrRadio, kPresetLowAirwaysRadio, kFliteStarDataRadio, kMenuBarCheck, kNameFromAirportsRadio}},
+      {"[DefRouteType]\r\nRoutetype=3\r\n[Startup]\r\nAutogen=3\r\n[DefFlightType]\r\nFlighttype=2\r\n"
+       "[DefDataSource]\r\nDatasource=2\r\n",
+       {kPresetHighAirwaysRadio, kMenuBarCheck, kShortcutMenuCheck, kNameByUserRadio}},
+      {"[Startup]\r\nAutogen=4\r\n", {kPresetVfrRadio, kPresetVorToVorRadio, kFliteStarDataRadio, kMenuBarCheck,
+                                       kShortcutMenuCheck}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.stored);
+    Store(c.stored);
+    FakeSettingsPage& page = Open();
+    for (int id : allIds) {
+      bool expected = std::find(c.checkedIds.begin(), c.checkedIds.end(), id) != c.checkedIds.end();
+      EXPECT_EQ(expected, page.checked[id]) << "control " << id;
+    }
+  }
+}
+
+TEST_F(SettingsSheetTest, OptionsPageShowsTheDataFileAndTheTwoFolders) {
+  Store("[AirpFile]\r\nPathname=C:\\Data\\Fsb_apts.txt\r\n[DefSrceDir]\r\nPathname=C:\\In\r\n"
+        "[DefDestDir]\r\nPathname=C:\\Out\r\n");
+  FakeSettingsPage& page = Open();
+  EXPECT_EQ("C:\\Data\\Fsb_apts.txt", page.texts[kAirportFileEdit]);
+  EXPECT_EQ("C:\\In", page.texts[kSourceFolderEdit]);
+  EXPECT_EQ("C:\\Out", page.texts[kDestFolderEdit]);
+}
+
+TEST_F(SettingsSheetTest, ExportsPageShowsTheSwitchesAndFoldersInMemory) {
+  Open();
+  t.app.settings.bulkAcsGps = 1;
+  t.app.settings.bulkNav = 5;
+  std::snprintf(t.app.settings.rc99Dir, kPathSize, "%s", "E:\\Radar");
+  FakeSettingsPage& page = ShowExports();
+  EXPECT_TRUE(page.checked[kBulkAcsGpsCheck]);
+  EXPECT_TRUE(page.checked[kBulkNavCheck]);
+  EXPECT_FALSE(page.checked[kBulkMsfsCheck]);
+  EXPECT_FALSE(page.checked[kBulkSfpCheck]);
+  EXPECT_EQ("E:\\Radar", page.texts[kRc99FolderEdit]);
+  EXPECT_EQ(kNoFolder, page.texts[kSqbFolderEdit]);
+}
+
+TEST_F(SettingsSheetTest, UncheckingTheMenuBarAppliesItOnceAndAnUnchangedChoiceNeverAgain) {
+  FakeSettingsPage& page = Open();
+  page.checked[kMenuBarCheck] = false;
+  ClickOptions(kMenuBarCheck);
+  Apply();
+  EXPECT_EQ(1, page.menuBarApplied);
+  EXPECT_EQ(0, t.app.settings.menuOption);
+  EXPECT_NE(std::string::npos, Stored().find("Menuoption=0\r\n"));
+
+  FakeSettingsPage& again = Open();
+  EXPECT_FALSE(again.checked[kMenuBarCheck]);
+  ClickOptions(kShortcutMenuCheck);
+  Apply();
+  EXPECT_EQ(0, again.menuBarApplied);
+}
+
+TEST_F(SettingsSheetTest, MenuOptionFiveShowsAsCheckedAndStaysWithoutResizing) {
+  Store("[Startup]\r\nMenuoption=5\r\n");
+  FakeSettingsPage& page = Open();
+  EXPECT_TRUE(page.checked[kMenuBarCheck]);
+  EXPECT_EQ(1, t.app.settings.menuOption);
+  ClickOptions(kPresetIfrRadio);
+  Apply();
+  EXPECT_EQ(0, page.menuBarApplied);
+  EXPECT_NE(std::string::npos, Stored().find("Menuoption=1\r\n"));
+}
+
+TEST_F(SettingsSheetTest, CommandsOfTheOkButtonAndOtherNotificationsAreIgnored) {
+  FakeSettingsPage& page = Open();
+  ClickOptions(1);
+  OnOptionsPageCommand(t.app, flags, page, kPresetIfrRadio, kEditChanged);
+  FakeSettingsPage& exportsPage = ShowExports();
+  ClickExports(1);
+  OnExportsPageCommand(t.app, flags, exportsPage, kMsfsFolderButton, kEditChanged);
+  EXPECT_FALSE(flags.optionsChanged);
+  EXPECT_FALSE(flags.exportsChanged);
+  EXPECT_EQ(0, page.applyEnabled + exportsPage.applyEnabled);
+  EXPECT_TRUE(t.folders.Prompts().empty());
+}
+
+TEST_F(SettingsSheetTest, OpeningReloadsWhatTheSheetShowsAndKeepsTheRunningFilesAndBars) {
+  Store("[Startup]\r\nAutogen=2\r\nFilterIndex=4\r\nToolbar=1\r\n[SrceFile]\r\nPathname=C:\\Old.txt\r\n");
+  OpenSettingsSheet(t.app);
+  ProgramSettings& s = t.app.settings;
+  std::snprintf(s.sourceFilePath, kPathSize, "%s", "C:\\Now.txt");
+  std::snprintf(s.destFileName, kPathSize, "%s", "Now.pln");
+  s.exportType = 6;
+  s.showToolbar = 0;
+  s.autogenMode = 0;
+  OpenSettingsSheet(t.app);
+  EXPECT_EQ(2, s.autogenMode);
+  EXPECT_STREQ("C:\\Now.txt", s.sourceFilePath);
+  EXPECT_STREQ("Now.pln", s.destFileName);
+  EXPECT_EQ(6, s.exportType);
+  EXPECT_EQ(0, s.showToolbar);
+}
+
+TEST_F(SettingsSheetTest, FailedWriteReportsTheFileInsteadOfSuccessAndTheNextApplyTriesAgain) {
+  FakeSettingsPage& page = Open();
+  ClickOptions(kPresetIfrRadio);
+  disk.failCommit = true;
+  Apply();
+  EXPECT_EQ(11, disk.replacements);  // every key is still tried
+  ASSERT_EQ(1u, page.messages.Messages().size());
+  EXPECT_EQ(kNotSaved, page.messages.Messages()[0].text);
+  EXPECT_EQ(MessageKind::Error, page.messages.Messages()[0].kind);
+  EXPECT_TRUE(flags.optionsChanged);
+
+  disk.failCommit = false;
+  Apply();
+  EXPECT_EQ(22, disk.replacements);
+  EXPECT_EQ((std::vector<std::string>{kNotSaved, kSaved}), page.messages.Texts());
+  EXPECT_FALSE(flags.optionsChanged);
+}
+
+TEST_F(SettingsSheetTest, OneFailedKeyAmongManyIsReportedToo) {
+  FakeSettingsPage& page = Open();
+  ClickOptions(kPresetIfrRadio);
+  disk.FailWrite(3);
+  Apply();
+  EXPECT_EQ(std::vector<std::string>{kNotSaved}, page.messages.Texts());
+}
+
+TEST_F(SettingsSheetTest, FailedExportsWriteIsReported) {
+  Open();
+  FakeSettingsPage& page = ShowExports();
+  ClickExports(kBulkMsfsCheck);
+  disk.failCommit = true;
+  Apply();
+  EXPECT_EQ(std::vector<std::string>{kNotSaved}, page.messages.Texts());
+  EXPECT_EQ(MessageKind::Error, page.messages.Messages()[0].kind);
+}
+
+TEST(SettingsSheetNoFileTest, NoPlaceForTheFileIsReportedByItsName) {
+  TestApp t;  // no variables: nowhere to write
+  SettingsSheetFlags flags{};
+  FakeSettingsPage page;
+  OpenSettingsSheet(t.app);
+  FillOptionsPage(t.app, page);
+  OnOptionsPageCommand(t.app, flags, page, kPresetIfrRadio, kClickNotification);
+  ApplyOptionsPage(t.app, flags, page);
+  EXPECT_EQ(std::vector<std::string>{"The Default settings could not be saved in PlanTransit.cfg!\n"
+                                     "Please check that the file can be written, then try again."},
+            page.messages.Texts());
+}
+
+}  // namespace

@@ -1,0 +1,231 @@
+// The settings sheet, the route details view and the about box, opened from the
+// menu, the accelerator and the system menu, and worked as a person works them.
+#include <fstream>
+#include <sstream>
+
+#include "MainWindowRun.h"
+#include "config/SettingsPageIds.h"
+
+namespace {
+
+constexpr int kMessageText = 0xFFFF;
+constexpr int kApplyButton = 0x3021;  // the property sheet's "Apply"
+constexpr int kDetailsList = IDC_ROUTE_DETAILS_LIST;
+constexpr const char* kSheetTitle = "PlanTransit - Settings";
+constexpr const char* kSaved =
+    "The Default settings have successfully been saved!\n"
+    "For some options to take effect, you have to restart PlanTransit!";
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+HWND WaitForDialog(TestedProgram& program, const char* title, CaseReport& report) {
+  HWND dialog = nullptr;
+  if (!WaitUntil([&] { return (dialog = FindTopLevel(program.ProcessId(), "#32770", title)) != nullptr; })) {
+    report.Fail(std::string("no dialog \"") + title + "\"; saw " + DescribeTopLevels(program.ProcessId()));
+  }
+  return dialog;
+}
+
+bool WaitUntilGone(TestedProgram& program, const char* title) {
+  return WaitUntil([&] { return FindTopLevel(program.ProcessId(), "#32770", title) == nullptr; });
+}
+
+// The page the sheet shows: its one visible child dialog.
+HWND ActivePage(HWND sheet) {
+  for (HWND child = FindWindowExA(sheet, nullptr, "#32770", nullptr); child != nullptr;
+       child = FindWindowExA(sheet, child, "#32770", nullptr)) {
+    if (IsWindowVisible(child)) return child;
+  }
+  return nullptr;
+}
+
+void Click(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
+
+// Waits for the confirmation over the sheet, checks it and presses its OK.
+void ExpectConfirmation(TestedProgram& program, CaseReport& report) {
+  HWND box = WaitForDialog(program, "PlanTransit", report);
+  if (box == nullptr) return;
+  report.ExpectText(kSaved, TextOf(GetDlgItem(box, kMessageText)), "message after storing the Options page");
+  report.ExpectNumber(kIconInformation, program.MessageBoxIcon(box, report), "message icon (4 is information)");
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  report.Expect(WaitUntilGone(program, "PlanTransit"), "the confirmation did not close");
+}
+
+void SheetFromTheMenuStoresTheFlightTypeOnApply(const DriverPaths& paths, CaseReport& report) {
+  MainWindowRun run(paths, "settings-apply", nullptr, report);
+  if (run.Window() == nullptr) return;
+  TestedProgram& program = run.Program();
+  PostCommand(run.Window(), kSettingsCommand);
+  HWND sheet = WaitForDialog(program, kSheetTitle, report);
+  HWND page = sheet != nullptr ? ActivePage(sheet) : nullptr;
+  if (!report.Expect(page != nullptr, "the sheet shows no page")) return;
+  report.Expect(IsChecked(GetDlgItem(page, kPresetVfrRadio)), "\"VFR\" is not checked in a fresh run");
+  report.Expect(IsChecked(GetDlgItem(page, kMenuBarCheck)), "\"Display Menu bar\" is not checked");
+  report.ExpectText("Please select a valid path", TextOf(GetDlgItem(page, kSourceFolderEdit)), "field 1049");
+
+  Click(GetDlgItem(page, kPresetIfrRadio));
+  program.Sync(report);
+  report.Expect(IsWindowEnabled(GetDlgItem(sheet, kApplyButton)) != FALSE, "Apply is not enabled after a click");
+  Click(GetDlgItem(sheet, kApplyButton));
+  ExpectConfirmation(program, report);
+  std::string stored = ReadFile(run.ConfigPath());
+  report.Expect(stored.find("[DefFlightType]\r\nFlighttype=1\r\n") != std::string::npos,
+                "the file lacks Flighttype=1: " + Visible(stored));
+  report.Expect(stored.find("[DefRouteType]\r\nRoutetype=1\r\n") != std::string::npos,
+                "the file lacks Routetype=1: " + Visible(stored));
+  Click(GetDlgItem(sheet, IDCANCEL));
+  report.Expect(WaitUntilGone(program, kSheetTitle), "Cancel did not close the sheet");
+
+  // Ctrl+D opens it again, from the stored values.
+  PostMessageA(run.Item(kSourceEdit), WM_CHAR, 4, 1);
+  sheet = WaitForDialog(program, kSheetTitle, report);
+  page = sheet != nullptr ? ActivePage(sheet) : nullptr;
+  if (!report.Expect(page != nullptr, "Ctrl+D opened no sheet")) return;
+  report.Expect(IsChecked(GetDlgItem(page, kPresetIfrRadio)), "\"IFR\" is not checked after reopening");
+  Click(GetDlgItem(sheet, IDCANCEL));
+  report.Expect(WaitUntilGone(program, kSheetTitle), "Cancel did not close the reopened sheet");
+}
+
+void UncheckingTheMenuBarRemovesItAndShortensTheWindow(const DriverPaths& paths, CaseReport& report) {
+  MainWindowRun run(paths, "settings-menu-bar", nullptr, report);
+  HWND window = run.Window();
+  if (window == nullptr) return;
+  TestedProgram& program = run.Program();
+  report.Expect(GetMenu(window) != nullptr, "no menu bar at start");
+  RECT frame = WindowRectOf(window);
+  PostMessageA(window, WM_SYSCOMMAND, kSettingsCommand, 0);  // from the system menu
+  HWND sheet = WaitForDialog(program, kSheetTitle, report);
+  HWND page = sheet != nullptr ? ActivePage(sheet) : nullptr;
+  if (!report.Expect(page != nullptr, "the system menu opened no sheet")) return;
+  Click(GetDlgItem(page, kMenuBarCheck));
+  program.Sync(report);
+  report.Expect(!IsChecked(GetDlgItem(page, kMenuBarCheck)), "\"Display Menu bar\" is still checked");
+  Click(GetDlgItem(sheet, IDOK));
+  ExpectConfirmation(program, report);
+  report.Expect(WaitUntilGone(program, kSheetTitle), "OK did not close the sheet");
+  program.Sync(report);
+  report.Expect(GetMenu(window) == nullptr, "the menu bar is still there");
+  report.ExpectText(Describe({frame.left, frame.top, frame.right, frame.bottom - GetSystemMetrics(SM_CYMENU)}),
+                    Describe(WindowRectOf(window)), "window without the menu bar");
+  report.Expect(ReadFile(run.ConfigPath()).find("Menuoption=0\r\n") != std::string::npos,
+                "the file lacks Menuoption=0");
+}
+
+// Another process's list view answers text requests only into its own memory.
+class RemoteBuffer {
+ public:
+  RemoteBuffer(DWORD processId, SIZE_T size)
+      : process_(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId)),
+        address_(process_ != nullptr ? VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE)
+                                     : nullptr) {}
+  ~RemoteBuffer() {
+    if (address_ != nullptr) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+    if (process_ != nullptr) CloseHandle(process_);
+  }
+  RemoteBuffer(const RemoteBuffer&) = delete;
+  RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+
+  char* At(SIZE_T offset) const { return static_cast<char*>(address_) + offset; }
+  bool Write(SIZE_T offset, const void* data, SIZE_T size) {
+    return WriteProcessMemory(process_, At(offset), data, size, nullptr) != FALSE;
+  }
+  std::string ReadText(SIZE_T offset, SIZE_T size) {
+    std::string text(size, '\0');
+    if (!ReadProcessMemory(process_, At(offset), text.data(), size, nullptr)) return "<unreadable>";
+    return text.c_str();
+  }
+  bool Usable() const { return address_ != nullptr; }
+
+ private:
+  HANDLE process_;
+  void* address_;
+};
+
+constexpr SIZE_T kTextOffset = 512;
+constexpr SIZE_T kTextSize = 256;
+
+std::string ColumnHeader(HWND list, DWORD processId, int column) {
+  RemoteBuffer remote(processId, kTextOffset + kTextSize);
+  if (!remote.Usable()) return "<no remote memory>";
+  LVCOLUMNA request{};
+  request.mask = LVCF_TEXT;
+  request.pszText = remote.At(kTextOffset);
+  request.cchTextMax = kTextSize;
+  remote.Write(0, &request, sizeof request);
+  DWORD_PTR ok = 0;
+  SendMessageTimeoutA(list, LVM_GETCOLUMNA, column, reinterpret_cast<LPARAM>(remote.At(0)), SMTO_ABORTIFHUNG,
+                      5000, &ok);
+  return ok ? remote.ReadText(kTextOffset, kTextSize) : "<no column>";
+}
+
+std::string ItemText(HWND list, DWORD processId, int item, int column) {
+  RemoteBuffer remote(processId, kTextOffset + kTextSize);
+  if (!remote.Usable()) return "<no remote memory>";
+  LVITEMA request{};
+  request.iSubItem = column;
+  request.pszText = remote.At(kTextOffset);
+  request.cchTextMax = kTextSize;
+  remote.Write(0, &request, sizeof request);
+  DWORD_PTR length = 0;
+  SendMessageTimeoutA(list, LVM_GETITEMTEXTA, item, reinterpret_cast<LPARAM>(remote.At(0)), SMTO_ABORTIFHUNG,
+                      5000, &length);
+  return remote.ReadText(kTextOffset, kTextSize);
+}
+
+long ListItemCount(HWND list) {
+  DWORD_PTR count = 0;
+  SendMessageTimeoutA(list, LVM_GETITEMCOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &count);
+  return static_cast<long>(count);
+}
+
+// Nothing is built yet: the view lists no rows under its six headers.
+void DetailsBeforeABuildShowAnEmptyListWithSixHeaders(const DriverPaths& paths, CaseReport& report) {
+  MainWindowRun run(paths, "details-empty", nullptr, report);
+  if (run.Window() == nullptr) return;
+  TestedProgram& program = run.Program();
+  PostCommand(run.Window(), kDetailsButton);
+  HWND details = WaitForDialog(program, "PlanTransit - Route Details", report);
+  if (details == nullptr) return;
+  HWND list = GetDlgItem(details, kDetailsList);
+  report.ExpectText("SysListView32", ClassOf(list), "class of control 1032");
+  report.ExpectNumber(0, ListItemCount(list), "rows before any build");
+  const char* headers[] = {"Index", "WP    ", "Type", "Latitude", "Longitude", "Altitude"};
+  for (int i = 0; i < 6; ++i) {
+    report.ExpectText(headers[i], ColumnHeader(list, program.ProcessId(), i), "header " + std::to_string(i));
+  }
+  report.ExpectText("<no column>", ColumnHeader(list, program.ProcessId(), 6), "a seventh column");
+  report.ExpectText("", ItemText(list, program.ProcessId(), 0, 0), "text of a row that does not exist");
+  PostMessageA(details, WM_COMMAND, IDOK, 0);
+  report.Expect(WaitUntilGone(program, "PlanTransit - Route Details"), "\"&OK\" did not close the details");
+}
+
+void AboutBoxFromTheSystemMenu(const DriverPaths& paths, CaseReport& report) {
+  MainWindowRun run(paths, "about", nullptr, report);
+  if (run.Window() == nullptr) return;
+  TestedProgram& program = run.Program();
+  PostMessageA(run.Window(), WM_SYSCOMMAND, kAboutCommand, 0);
+  HWND about = WaitForDialog(program, "PlanTransit - Version Information", report);
+  if (about == nullptr) return;
+  std::string texts;
+  for (const ChildPlace& place : ChildPlaces(about)) texts.append("[").append(TextOf(place.window)).append("]");
+  report.Expect(texts.find("[Program Version\t 1.0.8]") != std::string::npos,
+                "no \"Program Version\\t 1.0.8\" among " + Visible(texts));
+  PostMessageA(about, WM_COMMAND, IDCANCEL, 0);  // Escape
+  report.Expect(WaitUntilGone(program, "PlanTransit - Version Information"), "Escape did not close the about box");
+}
+
+}  // namespace
+
+std::vector<GuiCase> SettingsCases() {
+  return {
+      {"SheetFromTheMenuStoresTheFlightTypeOnApply", SheetFromTheMenuStoresTheFlightTypeOnApply},
+      {"UncheckingTheMenuBarRemovesItAndShortensTheWindow", UncheckingTheMenuBarRemovesItAndShortensTheWindow},
+      {"DetailsBeforeABuildShowAnEmptyListWithSixHeaders", DetailsBeforeABuildShowAnEmptyListWithSixHeaders},
+      {"AboutBoxFromTheSystemMenu", AboutBoxFromTheSystemMenu},
+  };
+}
