@@ -31,9 +31,8 @@ std::string MakeWorkFolder() {
 
 int RunCases(const DriverPaths& paths, const std::string& selection) {
   std::vector<GuiCase> cases;
-  for (const auto& group : {StartCases(), BarCases(), KeyboardCases(), FileDialogCases(), ConversionCases()}) {
-  for (const auto& group : {StartCases(), BarCases(), KeyboardCases(), FileDialogCases(), SecondaryCommandCases()}) {
-  for (const auto& group : {StartCases(), BarCases(), KeyboardCases(), FileDialogCases(), SettingsCases()}) {
+  for (const auto& group : {StartCases(), BarCases(), KeyboardCases(), FileDialogCases(), ConversionCases(),
+                            SecondaryCommandCases(), SettingsCases()}) {
     cases.insert(cases.end(), group.begin(), group.end());
   }
   int failed = 0;
