@@ -17,12 +17,15 @@ fail() { echo "print: $*" >&2; exit 1; }
 for tool in cupsd lpadmin lpstat pdftotext; do
   command -v "$tool" >/dev/null || [ -x "/usr/sbin/$tool" ] || fail "$tool is missing (scripts/setup installs it)"
 done
-if ! timeout 10 lpstat -r >/dev/null 2>&1; then
+# lpstat -r exits 0 whether or not the scheduler runs: read what it says.
+scheduler_runs() { timeout 5 lpstat -r 2>/dev/null | grep -qx "scheduler is running"; }
+if ! scheduler_runs; then
   timeout 20 /usr/sbin/cupsd || fail "cupsd did not start"
-  for _ in $(seq 50); do timeout 5 lpstat -r >/dev/null 2>&1 && break; sleep 0.2; done
+  for _ in $(seq 50); do scheduler_runs && break; sleep 0.2; done
+  scheduler_runs || fail "cupsd started but the scheduler does not answer"
 fi
 if ! timeout 10 lpstat -p PDF >/dev/null 2>&1; then
-  timeout 30 lpadmin -p PDF -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd -E 2>/dev/null ||
+  timeout 30 lpadmin -p PDF -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd -E ||
     fail "cannot add the printer PDF"
 fi
 timeout 30 lpadmin -d PDF || fail "cannot make PDF the default printer"
