@@ -5,6 +5,7 @@
 #include <sstream>
 #include <string>
 
+#include "ListViewQueries.h"
 #include "MainWindowRun.h"
 
 namespace {
@@ -13,19 +14,11 @@ namespace {
 constexpr int kFilterList = 0x470;
 constexpr int kFileNameBox = 0x47C;
 constexpr int kMessageText = 0xFFFF;
+constexpr int kRouteDetailsColumns = 6;
 
 constexpr const char* kAirports =
     "LSZH Zurich 1416 47.458056 8.548056 16_12139-34_12139\r\n"
     "LSGG Geneva 1411 46.238098 6.108950 04_12795-22_12795\r\n";
-
-// A folder of the source tree, as Wine names it.
-std::string SourcePath(const std::string& relative) {
-  std::string path = std::string("Z:") + PLANTRANSIT_SOURCE_DIR + "/" + relative;
-  for (char& c : path) {
-    if (c == '/') c = '\\';
-  }
-  return path;
-}
 
 std::string ReadFileBytes(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
@@ -165,6 +158,28 @@ void ExpectBuiltRoute(MainWindowRun& run, const ConversionFolder& folder, CaseRe
   report.Expect(!IsWindowVisible(run.Item(kAnimation)), "the animation is still shown");
 }
 
+// "&Details" lists the built route, one row per waypoint, read cell by cell.
+void ExpectDetailsListTheRoute(MainWindowRun& run, CaseReport& report) {
+  PostCommand(run.Window(), kDetailsButton);
+  HWND details = WaitForTopLevel(run.Program(), "PlanTransit - Route Details", report);
+  if (details == nullptr) return;
+  HWND list = GetDlgItem(details, IDC_ROUTE_DETAILS_LIST);
+  const char* rows[][kRouteDetailsColumns] = {
+      {"1", "LSZH ", "Apt", "N47*  27.48'", "E08*  32.88'", "  1416"},
+      {"2", "TRA  ", "VOR", "N47*  41.35'", "E08*  26.22'", "  5500"},
+      {"3", "LSGG ", "Apt", "N46*  14.28'", "E06*  06.54'", "  1411"},
+  };
+  report.ExpectNumber(3, ListItemCount(list), "rows of the details list");
+  for (int row = 0; row < 3; ++row) {
+    for (int column = 0; column < kRouteDetailsColumns; ++column) {
+      report.ExpectText(rows[row][column], ItemText(list, run.Program().ProcessId(), row, column),
+                        "details row " + std::to_string(row + 1) + ", column " + std::to_string(column + 1));
+    }
+  }
+  PostMessageA(details, WM_COMMAND, IDOK, 0);
+  report.Expect(WaitUntil([&] { return !IsWindow(details); }), "\"&OK\" did not close the details");
+}
+
 void SaveAsMsfsPlan(MainWindowRun& run, const ConversionFolder& folder, CaseReport& report) {
   PostCommand(run.Window(), kSaveAsCommand);
   HWND dialog = WaitForTopLevel(run.Program(), "Save as... Flight plan", report);
@@ -238,6 +253,7 @@ void ConvertsASampleThroughTheWindow(const DriverPaths& paths, CaseReport& repor
   if (run.Window() == nullptr) return;
   OpenAndBuild(run, folder, report);
   ExpectBuiltRoute(run, folder, report);
+  ExpectDetailsListTheRoute(run, report);
   PickRunway(run, kDepartureRunwayList, "34", report);
   PickRunway(run, kDepartureRunwayList, "16", report);
   report.ExpectText("16 12139 ", TextOf(run.Item(kDepartureRunwayList)), "departure runway shown");

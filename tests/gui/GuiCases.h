@@ -24,5 +24,7 @@ std::vector<GuiCase> SettingsCases();
 // Writes `text` to `path`; false when it cannot.
 bool WriteTextFile(const std::string& path, const std::string& text);
 bool FileExists(const std::string& path);
+// A file of the source tree (samples, golden plans, data), as Wine names it.
+std::string SourcePath(const std::string& relative);
 // "\"a\" \"b\"": arguments quoted for a command line.
 std::string Quoted(const std::string& argument);

@@ -6,7 +6,7 @@
 //
 // The second form starts the program with the defaults, opens VIEW ("main", the
 // default; "options" and "exports", the settings sheet's pages; "details", the
-// route details), writes that window's screen rectangle ("left top width height")
+// route details of a sample built with the bundled airport data), writes that window's screen rectangle ("left top width height")
 // to RECT-FILE, and closes the program once DONE-FILE exists (for screenshots).
 #include "shell/Win32.h"
 
@@ -53,6 +53,27 @@ int RunCases(const DriverPaths& paths, const std::string& selection) {
   return failed == 0 && run > 0 ? 0 : 1;
 }
 
+// The details view shows a route: the configuration names a sample and the
+// bundled airport data. Every other view shows a first start, with no file.
+std::string ScreenshotConfiguration(const DriverPaths& paths, const std::string& view) {
+  std::string path = paths.work + "\\screenshot.cfg";
+  DeleteFileA(path.c_str());
+  if (view == "details") {
+    WriteTextFile(path, "[SrceFile]\r\nPathname=" + SourcePath("samples/frankfurt-munich.txt") +
+                            "\r\nFilename=frankfurt-munich.txt\r\n"
+                            "[AirpFile]\r\nPathname=" + SourcePath("data/Fsb_apts.txt") +
+                            "\r\nFilename=Fsb_apts.txt\r\n");
+  }
+  return path;
+}
+
+void BuildTheSample(TestedProgram& program, HWND window) {
+  PostCommand(window, IDC_BUILD_BUTTON);
+  WaitUntil([&] { return !TextOf(GetDlgItem(window, IDC_ROUTE_EDIT)).empty(); });
+  CaseReport report;
+  program.Sync(report);
+}
+
 // Opens `view` over the main window; the window to photograph, or null.
 HWND OpenView(TestedProgram& program, HWND window, const std::string& view) {
   if (view == "main") return window;
@@ -61,6 +82,7 @@ HWND OpenView(TestedProgram& program, HWND window, const std::string& view) {
     PostCommand(window, IDM_SETTINGS);
     title = "PlanTransit - Settings";
   } else if (view == "details") {
+    BuildTheSample(program, window);
     PostCommand(window, IDC_DETAILS_BUTTON);
     title = "PlanTransit - Route Details";
   } else {
@@ -80,8 +102,7 @@ int HoldForScreenshot(const DriverPaths& paths, const std::string& rectFile, con
                       const std::string& view) {
   CaseReport report;
   TestedProgram program(paths);
-  std::string missingConfig = paths.work + "\\screenshot.cfg";
-  if (!program.Start(Quoted(paths.program), missingConfig, report)) return 1;
+  if (!program.Start(Quoted(paths.program), ScreenshotConfiguration(paths, view), report)) return 1;
   HWND window = program.WaitForWindow("PlanTransit", report);
   if (window == nullptr) {
     for (const std::string& failure : report.Failures()) std::printf("%s\n", failure.c_str());

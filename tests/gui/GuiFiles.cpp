@@ -14,3 +14,11 @@ bool WriteTextFile(const std::string& path, const std::string& text) {
 bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 std::string Quoted(const std::string& argument) { return "\"" + argument + "\""; }
+
+std::string SourcePath(const std::string& relative) {
+  std::string path = std::string("Z:") + PLANTRANSIT_SOURCE_DIR + "/" + relative;
+  for (char& c : path) {
+    if (c == '/') c = '\\';
+  }
+  return path;
+}

@@ -5,6 +5,12 @@
 namespace {
 
 constexpr const char* kPopupMenuClass = "#32768";
+constexpr const char* kDetailsTitle = "PlanTransit - Route Details";
+// A command id the window ignores: a marker in the record of posted commands,
+// after which a step that must post nothing leaves it the latest.
+constexpr int kIgnoredCommand = 0x7FFF;
+// The source a fresh configuration holds.
+constexpr const char* kNoSourceYet = "Please select a valid path and filename";
 
 HWND WaitForMessageBox(TestedProgram& program) {
   HWND box = nullptr;
@@ -66,15 +72,33 @@ int CommandAfterAltLetter(MainWindowRun& run, char letter, CaseReport& report) {
   return run.Program().PostedCommand(1, report);
 }
 
-[[maybe_unused]] void AltBPostsBuildAndAltDDetailsBeforeAnyBuild(const DriverPaths& paths, CaseReport& report) {
+// Before any build Alt+B builds from the placeholder a fresh configuration holds
+// as its source, which cannot be opened, and Alt+D opens the empty details though the button is disabled. Alt+Shift+B
+// matches no button.
+void AltBPostsBuildAndAltDDetailsBeforeAnyBuild(const DriverPaths& paths, CaseReport& report) {
   MainWindowRun run(paths, "alt-letters", nullptr, report);
   if (run.Window() == nullptr) return;
+  TestedProgram& program = run.Program();
   report.Expect(!IsWindowEnabled(run.Item(kDetailsButton)), "\"&Details\" is enabled before any build");
   report.ExpectNumber(kBuildButton, CommandAfterAltLetter(run, 'b', report), "command posted by Alt+B");
+  report.ExpectText(std::string("Failed to open FliteStar Flightplan file ") + kNoSourceYet,
+                    AnswerMessageBox(program, report), "the build of a fresh configuration");
+  report.ExpectText(std::string("Failed to build Flight-Plan from file ") + kNoSourceYet,
+                    AnswerMessageBox(program, report), "the end of the failed build");
   report.ExpectNumber(kDetailsButton, CommandAfterAltLetter(run, 'd', report), "command posted by Alt+D");
-  PostCommand(run.Window(), kOpenCommand);  // a marker: the next letter must post nothing after it
-  run.Program().Sync(report);
-  report.ExpectNumber(kOpenCommand, CommandAfterAltLetter(run, 'B', report), "latest command after Alt+Shift+B");
+  HWND details = nullptr;
+  report.Expect(WaitUntil([&] {
+                  return (details = FindTopLevel(program.ProcessId(), "#32770", kDetailsTitle)) != nullptr;
+                }),
+                "Alt+D opened no details; windows: " + DescribeTopLevels(program.ProcessId()));
+  if (details != nullptr) {
+    PostMessageA(details, WM_COMMAND, IDOK, 0);
+    WaitUntil([&] { return !IsWindow(details); });
+  }
+  PostCommand(run.Window(), kIgnoredCommand);
+  program.Sync(report);
+  report.ExpectNumber(kIgnoredCommand, CommandAfterAltLetter(run, 'B', report),
+                      "latest command after Alt+Shift+B");
 }
 
 // The shortcut menu appears on a right click only with the mouse option on.
@@ -114,7 +138,8 @@ void PrintBeforeAnyBuildWarnsAndPostsTheBuild(const DriverPaths& paths, CaseRepo
 
 // A file dropped on the window or on edit 1010 becomes the source plan and its
 // build is posted; a FliteStar original is refused with the open dialog's text.
-[[maybe_unused]] void DroppedFileBecomesTheSourceAndStartsABuild(const DriverPaths& paths, CaseReport& report) {
+// The dropped files are no plans, so each build stops with the file's name.
+void DroppedFileBecomesTheSourceAndStartsABuild(const DriverPaths& paths, CaseReport& report) {
   MainWindowRun run(paths, "drop", nullptr, report);
   if (run.Window() == nullptr) return;
   TestedProgram& program = run.Program();
@@ -130,9 +155,13 @@ void PrintBeforeAnyBuildWarnsAndPostsTheBuild(const DriverPaths& paths, CaseRepo
     const std::string name = plans[i].substr(plans[i].rfind('\\') + 1);
     report.ExpectText("PlanTransit - " + name, TextOf(run.Window()), "title after a drop on " + where);
     report.ExpectNumber(kBuildButton, program.PostedCommand(1, report), "command posted after a drop on " + where);
+    report.ExpectText(name + " is not a valid FliteStar Flightplan file!", AnswerMessageBox(program, report),
+                      "the build of the file dropped on " + where);
+    report.ExpectText("Failed to build Flight-Plan from file " + name, AnswerMessageBox(program, report),
+                      "the end of the build of the file dropped on " + where);
   }
 
-  PostCommand(run.Window(), kOpenCommand);  // marker: the refused drop posts nothing after it
+  PostCommand(run.Window(), kIgnoredCommand);
   program.Sync(report);
   program.DropFile(0, paths.work + "\\original.fcf", report);
   report.ExpectText(
@@ -141,19 +170,17 @@ void PrintBeforeAnyBuildWarnsAndPostsTheBuild(const DriverPaths& paths, CaseRepo
       AnswerMessageBox(program, report), "message for a dropped .fcf file");
   program.Sync(report);
   report.ExpectText(plans[1], TextOf(run.Item(kSourceEdit)), "edit 1010 after the refused drop");
-  report.ExpectNumber(kOpenCommand, program.PostedCommand(1, report), "latest command after the refused drop");
+  report.ExpectNumber(kIgnoredCommand, program.PostedCommand(1, report), "latest command after the refused drop");
 }
 
 }  // namespace
 
-// Not run for now: AltBPostsBuildAndAltDDetailsBeforeAnyBuild and
-// DroppedFileBecomesTheSourceAndStartsABuild were written while Build and
-// Details did nothing; with the real commands the posted build shows its own
-// messages first, and both cases need to answer them before they can pass.
 std::vector<GuiCase> SecondaryCommandCases() {
   return {
       {"MenuItemsShowTheirHelpInTheStatusBar", MenuItemsShowTheirHelpInTheStatusBar},
       {"RightClickShowsTheShortcutMenuOnlyWithTheMouseOption", RightClickShowsTheShortcutMenuOnlyWithTheMouseOption},
+      {"AltBPostsBuildAndAltDDetailsBeforeAnyBuild", AltBPostsBuildAndAltDDetailsBeforeAnyBuild},
       {"PrintBeforeAnyBuildWarnsAndPostsTheBuild", PrintBeforeAnyBuildWarnsAndPostsTheBuild},
+      {"DroppedFileBecomesTheSourceAndStartsABuild", DroppedFileBecomesTheSourceAndStartsABuild},
   };
 }

@@ -3,6 +3,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "ListViewQueries.h"
 #include "MainWindowRun.h"
 #include "config/SettingsPageIds.h"
 
@@ -114,73 +115,6 @@ void UncheckingTheMenuBarRemovesItAndShortensTheWindow(const DriverPaths& paths,
                     Describe(WindowRectOf(window)), "window without the menu bar");
   report.Expect(ReadFile(run.ConfigPath()).find("Menuoption=0\r\n") != std::string::npos,
                 "the file lacks Menuoption=0");
-}
-
-// Another process's list view answers text requests only into its own memory.
-class RemoteBuffer {
- public:
-  RemoteBuffer(DWORD processId, SIZE_T size)
-      : process_(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId)),
-        address_(process_ != nullptr ? VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE)
-                                     : nullptr) {}
-  ~RemoteBuffer() {
-    if (address_ != nullptr) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
-    if (process_ != nullptr) CloseHandle(process_);
-  }
-  RemoteBuffer(const RemoteBuffer&) = delete;
-  RemoteBuffer& operator=(const RemoteBuffer&) = delete;
-
-  char* At(SIZE_T offset) const { return static_cast<char*>(address_) + offset; }
-  bool Write(SIZE_T offset, const void* data, SIZE_T size) {
-    return WriteProcessMemory(process_, At(offset), data, size, nullptr) != FALSE;
-  }
-  std::string ReadText(SIZE_T offset, SIZE_T size) {
-    std::string text(size, '\0');
-    if (!ReadProcessMemory(process_, At(offset), text.data(), size, nullptr)) return "<unreadable>";
-    return text.c_str();
-  }
-  bool Usable() const { return address_ != nullptr; }
-
- private:
-  HANDLE process_;
-  void* address_;
-};
-
-constexpr SIZE_T kTextOffset = 512;
-constexpr SIZE_T kTextSize = 256;
-
-std::string ColumnHeader(HWND list, DWORD processId, int column) {
-  RemoteBuffer remote(processId, kTextOffset + kTextSize);
-  if (!remote.Usable()) return "<no remote memory>";
-  LVCOLUMNA request{};
-  request.mask = LVCF_TEXT;
-  request.pszText = remote.At(kTextOffset);
-  request.cchTextMax = kTextSize;
-  remote.Write(0, &request, sizeof request);
-  DWORD_PTR ok = 0;
-  SendMessageTimeoutA(list, LVM_GETCOLUMNA, column, reinterpret_cast<LPARAM>(remote.At(0)), SMTO_ABORTIFHUNG,
-                      5000, &ok);
-  return ok ? remote.ReadText(kTextOffset, kTextSize) : "<no column>";
-}
-
-std::string ItemText(HWND list, DWORD processId, int item, int column) {
-  RemoteBuffer remote(processId, kTextOffset + kTextSize);
-  if (!remote.Usable()) return "<no remote memory>";
-  LVITEMA request{};
-  request.iSubItem = column;
-  request.pszText = remote.At(kTextOffset);
-  request.cchTextMax = kTextSize;
-  remote.Write(0, &request, sizeof request);
-  DWORD_PTR length = 0;
-  SendMessageTimeoutA(list, LVM_GETITEMTEXTA, item, reinterpret_cast<LPARAM>(remote.At(0)), SMTO_ABORTIFHUNG,
-                      5000, &length);
-  return remote.ReadText(kTextOffset, kTextSize);
-}
-
-long ListItemCount(HWND list) {
-  DWORD_PTR count = 0;
-  SendMessageTimeoutA(list, LVM_GETITEMCOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &count);
-  return static_cast<long>(count);
 }
 
 // Nothing is built yet: the view lists no rows under its six headers.
