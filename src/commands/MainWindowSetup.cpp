@@ -37,8 +37,3 @@ void PresetRouteChoices(App& app) {
     window.CheckRadio(kVorToVorRadio, kDirectGpsRadio, radio);
   }
 }
-
-void DisableRouteCommands(App& app) {
-  app.host.window->SetControlEnabled(kDetailsButton, false);
-  app.host.window->SetMenuItemEnabled(kPrintCommand, false);
-}

@@ -19,7 +19,3 @@ int RouteTypeRadio(int preset);
 // Checks the flight-type and route-type buttons the presets name; a group whose
 // preset is out of range is left as it is (nothing checked in a new window).
 void PresetRouteChoices(App& app);
-
-// Disables the "&Details" button and greys the "&Print..." menu item: nothing
-// has been built yet. (The toolbar's buttons are disabled when it is created.)
-void DisableRouteCommands(App& app);

@@ -6,6 +6,7 @@
 #include "commands/UnsavedPlan.h"
 #include "host/ControlIds.h"
 #include "host/WindowPort.h"
+#include "route/RouteCommands.h"
 #include "writers/OutputPath.h"
 
 namespace {
@@ -35,12 +36,3 @@ void StartFromSource(App& app) {
   window.SetControlText(kDestinationEdit, settings.destFilePath);
 }
 
-void SetRouteCommandsEnabled(App& app, bool enabled) {
-  WindowPort& window = *app.host.window;
-  window.SetControlEnabled(kDetailsButton, enabled);
-  window.SetMenuItemEnabled(kPrintCommand, enabled);
-  if (app.settings.showToolbar) {
-    window.SetToolbarButtonEnabled(kDetailsButton, enabled);
-    window.SetToolbarButtonEnabled(kPrintCommand, enabled);
-  }
-}

@@ -16,7 +16,3 @@ void OpenPlan(App& app);
 // destination by the naming rule in `defaultDestDir`; shows the destination path
 // in edit 1013. `routeBuilt` keeps its value until the build has run.
 void StartFromSource(App& app);
-
-// Enables or disables the commands that need a built route: the Details button,
-// the Print menu item and, when the toolbar is on, their toolbar buttons.
-void SetRouteCommandsEnabled(App& app, bool enabled);

@@ -10,6 +10,7 @@
 #include "host/WindowPort.h"
 #include "route/AirportLookup.h"
 #include "route/BuildFeedback.h"
+#include "route/RouteCommands.h"
 #include "route/SourceFile.h"
 #include "route/SourceValidation.h"
 #include "route/TextLineReader.h"
@@ -40,23 +41,17 @@ bool ReadWaypointRows(App& app, InputFile& file) {
   RouteTable& route = app.route;
   TextLineReader reader(file, kSourcePieceLength, kSourceBlockSize);
   route.waypointCount = 0;
-  char line[kSourcePieceLength + 1];
-  for (;;) {
-    ReadStatus status = reader.ReadLine(line);
-    if (status == ReadStatus::End) return true;
-    if (status == ReadStatus::Error) {
-      ReportSourceReadError(app);
-      return false;
-    }
+  return ReadSourceLines(app, reader, [&app, &route](const char* line) {
     WaypointRow row;
-    if (!ReadWaypointRow(line, row)) continue;
+    if (!ReadWaypointRow(line, row)) return true;
     if (route.waypointCount == kMaxWaypoints) {
       ReportSourceProblem(app, MessageKind::Error,
                           "Maximum Nbr. of MS FS Waypoint's reached in FliteStar Flightplan file %s");
-      return true;
+      return false;
     }
     route.rows[route.waypointCount++] = row;
-  }
+    return true;
+  });
 }
 
 bool CheckRouteShape(App& app) {
@@ -117,16 +112,6 @@ void ShowRouteValues(App& app) {
   window.SetControlNumber(kCruiseAltitudeStatic, DisplayedAltitude(app.route.cruiseAltitude));
 }
 
-void EnableRouteCommands(App& app) {
-  WindowPort& window = *app.host.window;
-  window.SetControlEnabled(kDetailsButton, true);
-  window.SetMenuItemEnabled(kPrintCommand, true);
-  if (app.settings.showToolbar) {
-    window.SetToolbarButtonEnabled(kDetailsButton, true);
-    window.SetToolbarButtonEnabled(kPrintCommand, true);
-  }
-}
-
 void ProposeDestination(App& app) {
   ProgramSettings& settings = app.settings;
   if (settings.autogenMode != kNameByUser) {
@@ -150,7 +135,7 @@ bool BuildRoute(App& app) {
     ComputeRouteValues(app.route);
     ShowRouteValues(app);
     app.route.routeUnsaved = true;
-    EnableRouteCommands(app);
+    SetRouteCommandsEnabled(app, true);
     ProposeDestination(app);
   }
   file.reset();

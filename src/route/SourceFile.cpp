@@ -16,3 +16,16 @@ std::unique_ptr<InputFile> OpenSourceFile(App& app) {
 void ReportSourceReadError(App& app) {
   ReportSourceProblem(app, MessageKind::Error, "Error while reading from FliteStar Flightplan file %s");
 }
+
+bool ReadSourceLines(App& app, TextLineReader& reader, const std::function<bool(const char* line)>& take) {
+  char line[kSourcePieceLength + 1];
+  for (;;) {
+    ReadStatus status = reader.ReadLine(line);
+    if (status == ReadStatus::End) return true;
+    if (status == ReadStatus::Error) {
+      ReportSourceReadError(app);
+      return false;
+    }
+    if (!take(line)) return true;
+  }
+}

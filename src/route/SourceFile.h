@@ -4,11 +4,13 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 
 #include "App.h"
 #include "host/FileSystem.h"
 #include "host/MessagePort.h"
+#include "route/TextLineReader.h"
 
 constexpr std::size_t kSourcePieceLength = 256;
 constexpr std::size_t kSourceBlockSize = 16 * 1024;
@@ -22,3 +24,8 @@ void ReportSourceProblem(App& app, MessageKind kind, const char* format);
 
 // "Error while reading from FliteStar Flightplan file %s" (error).
 void ReportSourceReadError(App& app);
+
+// Hands each further line of `reader` (a piece of at most kSourcePieceLength
+// characters, line feed included) to `take` until the file ends or `take`
+// answers false. False after a read error, which it reports.
+bool ReadSourceLines(App& app, TextLineReader& reader, const std::function<bool(const char* line)>& take);

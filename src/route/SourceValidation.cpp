@@ -14,20 +14,14 @@ constexpr const char* kHeaderLine = "# FliteStar/FliteMap generated flight plan.
 
 // Counts the leg lines after the header; false after a read error.
 bool CountLegs(App& app, TextLineReader& reader) {
-  char line[kSourcePieceLength + 1];
-  for (;;) {
-    ReadStatus status = reader.ReadLine(line);
-    if (status == ReadStatus::End) return true;
-    if (status == ReadStatus::Error) {
-      ReportSourceReadError(app);
-      return false;
-    }
+  return ReadSourceLines(app, reader, [&app](const char* line) {
     int number = 0;
     if (std::sscanf(line, "FPL %d", &number) == 1) {
       ++app.route.legCount;
       app.route.planNumber = number;
     }
-  }
+    return true;
+  });
 }
 
 bool CheckSourceLines(App& app, InputFile& file) {

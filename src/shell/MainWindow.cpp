@@ -9,17 +9,17 @@
 
 #include "App.h"
 #include "commands/BuildCommand.h"
-#include "commands/MainWindowSetup.h"
-#include "commands/OpenCommand.h"
-#include "commands/RunwayChoice.h"
-#include "commands/SaveCommands.h"
-#include "commands/SessionEnd.h"
 #include "commands/BuildGuard.h"
 #include "commands/ButtonShortcuts.h"
 #include "commands/MainWindowSetup.h"
 #include "commands/MenuHelpTexts.h"
+#include "commands/OpenCommand.h"
+#include "commands/RunwayChoice.h"
+#include "commands/SaveCommands.h"
+#include "commands/SessionEnd.h"
 #include "config/Settings.h"
 #include "host/ControlIds.h"
+#include "route/RouteCommands.h"
 #include "shell/Bars.h"
 #include "shell/FileDrops.h"
 #include "shell/Help.h"
@@ -48,8 +48,8 @@ BOOL OnInitDialog(HWND window, HWND, LPARAM) {
   DragAcceptFiles(GetDlgItem(window, kSourceEdit), TRUE);
   ForwardDropsToParent(GetDlgItem(window, kSourceEdit));
   PresetRouteChoices(app);
-  DisableRouteCommands(app);
-  CreateBars(shell);
+  SetRouteCommandsEnabled(app, false);  // nothing is built yet
+  CreateBars(shell);  // its Details and Print buttons follow the "&Details" button
   return TRUE;
 }
 

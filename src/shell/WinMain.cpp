@@ -6,16 +6,9 @@
 
 #include "App.h"
 #include "host/ControlIds.h"
-#include "host/LocaleDatePort.h"
-#include "host/ProcessEnvironment.h"
-#include "host/StdioFileSystem.h"
-#include "host/SystemRegistry.h"
-#include "shell/FolderBrowser.h"
 #include "shell/MainWindow.h"
 #include "shell/Shell.h"
-#include "shell/Win32FileDialogPort.h"
-#include "shell/Win32MessagePort.h"
-#include "shell/Win32WindowPort.h"
+#include "shell/Win32Ports.h"
 
 namespace {
 
@@ -52,24 +45,17 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   static App app{};
   Shell shell{};
   shell.app = &app;
-  Win32MessagePort messages(shell);
-  Win32WindowPort window(shell);
-  Win32FileDialogPort dialogs(shell);
-  StdioFileSystem files;
-  LocaleDatePort dates;
-  SystemRegistry registry;
-  ProcessEnvironment environment;
-  Win32FolderDialogPort folders(shell);
-  app.host = Host{&messages, &window, &files, &dialogs, &dates, &registry, &environment, &folders};
+  Win32Ports ports(shell);
+  app.host = ports.AsHost();
 
   if (!RegisterMainWindowClass(instance)) {
-    ReportCannotCreateWindow(messages);
+    ReportCannotCreateWindow(ports.Messages());
     return 0;
   }
   shell.instance = instance;
   HWND mainWindow = CreateDialogParamA(instance, MAKEINTRESOURCEA(kMainWindowTemplate), nullptr, nullptr, 0);
   if (mainWindow == nullptr) {
-    ReportCannotCreateWindow(messages);
+    ReportCannotCreateWindow(ports.Messages());
     return 0;
   }
   shell.mainWindow = mainWindow;

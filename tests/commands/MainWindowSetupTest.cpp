@@ -1,5 +1,4 @@
-// Filling a new main window from the settings: file fields, presets, and the
-// commands that wait for a built route.
+// Filling a new main window from the settings: file fields and presets.
 #include <cstring>
 #include <string>
 
@@ -66,15 +65,6 @@ TEST(MainWindowSetup, FlightAndRouteTypesAreIndependentGroups) {
   EXPECT_TRUE(t.window.checked[kHighAirwaysRadio]);
   EXPECT_FALSE(t.window.checked[kVfrRadio]);
   EXPECT_FALSE(t.window.checked[kVorToVorRadio]);
-}
-
-TEST(MainWindowSetup, DisableRouteCommandsDisablesDetailsAndGreysPrint) {
-  TestApp t;
-  DisableRouteCommands(t.app);
-  ASSERT_EQ(1u, t.window.enabledControls.count(kDetailsButton));
-  EXPECT_FALSE(t.window.enabledControls[kDetailsButton]);
-  ASSERT_EQ(1u, t.window.enabledMenuItems.count(kPrintCommand));
-  EXPECT_FALSE(t.window.enabledMenuItems[kPrintCommand]);
 }
 
 }  // namespace

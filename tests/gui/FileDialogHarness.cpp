@@ -15,14 +15,8 @@
 #include "App.h"
 #include "commands/OpenSourceDialog.h"
 #include "commands/SaveAsDialog.h"
-#include "host/LocaleDatePort.h"
-#include "host/ProcessEnvironment.h"
-#include "host/StdioFileSystem.h"
-#include "host/SystemRegistry.h"
 #include "shell/Shell.h"
-#include "shell/Win32FileDialogPort.h"
-#include "shell/Win32MessagePort.h"
-#include "shell/Win32WindowPort.h"
+#include "shell/Win32Ports.h"
 
 namespace {
 
@@ -63,14 +57,8 @@ int main(int argc, char** argv) {
   Shell shell{};
   shell.app = &app;
   shell.instance = GetModuleHandleA(nullptr);
-  Win32MessagePort messages(shell);
-  Win32WindowPort window(shell);
-  Win32FileDialogPort dialogs(shell);
-  StdioFileSystem files;
-  LocaleDatePort dates;
-  SystemRegistry registry;
-  ProcessEnvironment environment;
-  app.host = Host{&messages, &window, &files, &dialogs, &dates, &registry, &environment};
+  Win32Ports ports(shell);
+  app.host = ports.AsHost();
 
   app.settings.exportType = std::atoi(argv[2]);
   std::snprintf(app.settings.defaultSourceDir, kPathSize, "%s", argv[3]);

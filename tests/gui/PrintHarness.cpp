@@ -11,11 +11,9 @@
 #include <string>
 
 #include "App.h"
-#include "host/StdioFileSystem.h"
 #include "shell/Shell.h"
-#include "shell/Win32MessagePort.h"
+#include "shell/Win32Ports.h"
 #include "shell/Win32Printer.h"
-#include "shell/Win32WindowPort.h"
 #include "support/TestRoutes.h"
 
 namespace {
@@ -105,10 +103,8 @@ int main(int argc, char** argv) {
   Shell shell{};
   shell.app = &app;
   shell.instance = GetModuleHandleA(nullptr);
-  Win32MessagePort messages(shell);
-  Win32WindowPort window(shell);
-  app.host.messages = &messages;
-  app.host.window = &window;
+  Win32Ports ports(shell);
+  app.host = ports.AsHost();
   MakeZurichGenevaRoute(app.route);
   app.route.routeBuilt = true;
   shell.mainWindow = CreateOwnerWindow(shell.instance);
