@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <string>
+
 namespace {
 
 // A buffer in the other process, for the list to write its answers into.
@@ -37,34 +39,39 @@ class RemoteBuffer {
 constexpr SIZE_T kTextOffset = 512;
 constexpr SIZE_T kTextSize = 256;
 
+struct RemoteAnswer {
+  DWORD_PTR result;  // what the list answered, 0 also when it did not answer
+  std::string text;
+};
+
+// Sends the list `message` with `request` (an LVCOLUMNA or LVITEMA) copied into
+// the list's process, its text field pointing there too, and reads the text back.
+template <typename Request>
+RemoteAnswer AskForText(HWND list, DWORD processId, UINT message, WPARAM index, Request request) {
+  RemoteBuffer remote(processId, kTextOffset + kTextSize);
+  if (!remote.Usable()) return {0, "<no remote memory>"};
+  request.pszText = remote.At(kTextOffset);
+  request.cchTextMax = kTextSize;
+  remote.Write(0, &request, sizeof request);
+  DWORD_PTR result = 0;
+  SendMessageTimeoutA(list, message, index, reinterpret_cast<LPARAM>(remote.At(0)), SMTO_ABORTIFHUNG, 5000,
+                      &result);
+  return {result, remote.ReadText(kTextOffset, kTextSize)};
+}
+
 }  // namespace
 
 std::string ColumnHeader(HWND list, DWORD processId, int column) {
-  RemoteBuffer remote(processId, kTextOffset + kTextSize);
-  if (!remote.Usable()) return "<no remote memory>";
   LVCOLUMNA request{};
   request.mask = LVCF_TEXT;
-  request.pszText = remote.At(kTextOffset);
-  request.cchTextMax = kTextSize;
-  remote.Write(0, &request, sizeof request);
-  DWORD_PTR ok = 0;
-  SendMessageTimeoutA(list, LVM_GETCOLUMNA, column, reinterpret_cast<LPARAM>(remote.At(0)), SMTO_ABORTIFHUNG,
-                      5000, &ok);
-  return ok ? remote.ReadText(kTextOffset, kTextSize) : "<no column>";
+  RemoteAnswer answer = AskForText(list, processId, LVM_GETCOLUMNA, column, request);
+  return answer.result != 0 ? answer.text : "<no column>";
 }
 
 std::string ItemText(HWND list, DWORD processId, int item, int column) {
-  RemoteBuffer remote(processId, kTextOffset + kTextSize);
-  if (!remote.Usable()) return "<no remote memory>";
   LVITEMA request{};
   request.iSubItem = column;
-  request.pszText = remote.At(kTextOffset);
-  request.cchTextMax = kTextSize;
-  remote.Write(0, &request, sizeof request);
-  DWORD_PTR length = 0;
-  SendMessageTimeoutA(list, LVM_GETITEMTEXTA, item, reinterpret_cast<LPARAM>(remote.At(0)), SMTO_ABORTIFHUNG,
-                      5000, &length);
-  return remote.ReadText(kTextOffset, kTextSize);
+  return AskForText(list, processId, LVM_GETITEMTEXTA, item, request).text;
 }
 
 long ListItemCount(HWND list) {
