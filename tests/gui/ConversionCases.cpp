@@ -1,31 +1,19 @@
 // A whole conversion from the window, as a person does it: open a FliteStar
 // export, see the route built into the controls, pick a runway, save one plan and
 // all six, then close with the plan unsaved.
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "ListViewQueries.h"
 #include "MainWindowRun.h"
+#include "ProgramDialogs.h"
 
 namespace {
 
-// Controls of the common file dialogs and of a message box.
-constexpr int kFilterList = 0x470;
-constexpr int kFileNameBox = 0x47C;
-constexpr int kMessageText = 0xFFFF;
 constexpr int kRouteDetailsColumns = 6;
 
 constexpr const char* kAirports =
     "LSZH Zurich 1416 47.458056 8.548056 16_12139-34_12139\r\n"
     "LSGG Geneva 1411 46.238098 6.108950 04_12795-22_12795\r\n";
-
-std::string ReadFileBytes(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << file.rdbuf();
-  return bytes.str();
-}
 
 // Everything a conversion needs in the case's folder, and a configuration that
 // points at it with all six bulk switches on.
@@ -63,51 +51,6 @@ struct ConversionFolder {
   std::string root;
 };
 
-HWND WaitForTopLevel(TestedProgram& program, const char* title, CaseReport& report) {
-  HWND window = nullptr;
-  if (!WaitUntil([&] { return (window = FindTopLevel(program.ProcessId(), "#32770", title)) != nullptr; })) {
-    report.Fail(std::string("no window \"") + title + "\"; saw " + DescribeTopLevels(program.ProcessId()));
-  }
-  return window;
-}
-
-std::string ButtonsOf(HWND box) {
-  std::string buttons;
-  for (int id : {IDOK, IDYES, IDNO, IDCANCEL}) {
-    HWND button = GetDlgItem(box, id);
-    if (button != nullptr && IsWindowVisible(button)) buttons.append("[").append(TextOf(button)).append("]");
-  }
-  return buttons;
-}
-
-// Waits for the program's next message box, checks its text, icon and buttons,
-// and presses `answer`.
-void AnswerMessage(TestedProgram& program, CaseReport& report, const std::string& text, int icon,
-                   const char* buttons, int answer) {
-  HWND box = WaitForTopLevel(program, "PlanTransit", report);
-  if (box == nullptr) return;
-  report.ExpectText(text, TextOf(GetDlgItem(box, kMessageText)), "message text");
-  report.ExpectNumber(icon, program.MessageBoxIcon(box, report), "message icon of \"" + Visible(text) + "\"");
-  report.ExpectText(buttons, ButtonsOf(box), "message buttons");
-  PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, answer)));
-  WaitUntil([&] { return !IsWindow(box); });
-}
-
-// Types a file name into a file dialog, picks the filter (0: leave it) and presses OK.
-void ChooseInDialog(HWND dialog, const std::string& path, int filterIndex) {
-  if (filterIndex > 0) {
-    HWND list = GetDlgItem(dialog, kFilterList);
-    DWORD_PTR result = 0;
-    SendMessageTimeoutA(list, CB_SETCURSEL, filterIndex - 1, 0, SMTO_ABORTIFHUNG, 5000, &result);
-    for (WORD notification : {CBN_SELCHANGE, CBN_SELENDOK}) {
-      SendMessageTimeoutA(dialog, WM_COMMAND, MAKEWPARAM(kFilterList, notification),
-                          reinterpret_cast<LPARAM>(list), SMTO_ABORTIFHUNG, 5000, &result);
-    }
-  }
-  SetTextOf(GetDlgItem(dialog, kFileNameBox), path);
-  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-}
-
 std::string Joined(const std::vector<std::string>& entries) {
   std::string text;
   for (const std::string& entry : entries) text += "[" + entry + "]";
@@ -131,9 +74,9 @@ void PickRunway(MainWindowRun& run, int listId, const std::string& prefix, CaseR
 
 void OpenAndBuild(MainWindowRun& run, const ConversionFolder& folder, CaseReport& report) {
   PostCommand(run.Window(), kOpenCommand);
-  HWND dialog = WaitForTopLevel(run.Program(), "Open Flight plan file", report);
+  HWND dialog = WaitForDialog(run.Program(), "Open Flight plan file", report);
   if (dialog == nullptr) return;
-  ChooseInDialog(dialog, folder.source(), 0);
+  ChooseFile(dialog, folder.source());
   WaitUntil([&] { return !TextOf(run.Item(kRouteEdit)).empty(); });
   run.Program().Sync(report);
 }
@@ -161,7 +104,7 @@ void ExpectBuiltRoute(MainWindowRun& run, const ConversionFolder& folder, CaseRe
 // "&Details" lists the built route, one row per waypoint, read cell by cell.
 void ExpectDetailsListTheRoute(MainWindowRun& run, CaseReport& report) {
   PostCommand(run.Window(), kDetailsButton);
-  HWND details = WaitForTopLevel(run.Program(), "PlanTransit - Route Details", report);
+  HWND details = WaitForDialog(run.Program(), "PlanTransit - Route Details", report);
   if (details == nullptr) return;
   HWND list = GetDlgItem(details, IDC_ROUTE_DETAILS_LIST);
   const char* rows[][kRouteDetailsColumns] = {
@@ -182,12 +125,14 @@ void ExpectDetailsListTheRoute(MainWindowRun& run, CaseReport& report) {
 
 void SaveAsMsfsPlan(MainWindowRun& run, const ConversionFolder& folder, CaseReport& report) {
   PostCommand(run.Window(), kSaveAsCommand);
-  HWND dialog = WaitForTopLevel(run.Program(), "Save as... Flight plan", report);
+  HWND dialog = WaitForDialog(run.Program(), "Save as... Flight plan", report);
   if (dialog == nullptr) return;
   std::string plan = folder.root + "\\zurich-geneva.pln";
-  ChooseInDialog(dialog, plan, 1);
-  AnswerMessage(run.Program(), report, "MS Flight Simulator Flight-Plan zurich-geneva.pln successfully created!\n",
-                kIconInformation, "[OK]", IDOK);
+  SelectFilter(dialog, 1);
+  ChooseFile(dialog, plan);
+  AnswerNextMessage(run.Program(), report,
+                    "MS Flight Simulator Flight-Plan zurich-geneva.pln successfully created!\n", kIconInformation,
+                    "[OK]", IDOK);
   report.Expect(ReadFileBytes(plan) == ReadFileBytes(SourcePath("tests/golden/msfs/zurich-geneva.pln")),
                 "the saved plan differs from tests/golden/msfs/zurich-geneva.pln:\n" + Visible(ReadFileBytes(plan)));
   report.ExpectText(plan, TextOf(run.Item(kDestinationEdit)), "edit 1013 after Save as");
@@ -207,7 +152,7 @@ void SaveAllSix(MainWindowRun& run, const ConversionFolder& folder, CaseReport& 
       {"Nav Flight Planner Flight-Plan zurich-geneva.pln successfully created!\n", "nav\\zurich-geneva.pln"},
   };
   for (const auto& plan : plans) {
-    AnswerMessage(run.Program(), report, plan.message, kIconInformation, "[OK]", IDOK);
+    AnswerNextMessage(run.Program(), report, plan.message, kIconInformation, "[OK]", IDOK);
     report.Expect(FileExists(folder.root + "\\" + plan.file), std::string("no ") + plan.file);
   }
   report.Expect(ReadFileBytes(folder.root + "\\msfs\\zurich-geneva.pln") ==
@@ -221,11 +166,11 @@ void CloseUnsaved(MainWindowRun& run, CaseReport& report) {
   run.Choose(kBuildCommand);
   const char* question = "MS Flight Simulator Flight-Plan zurich-geneva.pln not saved yet!\nDo you want to save it?";
   PostCommand(run.Window(), kCancelButton);
-  AnswerMessage(run.Program(), report, question, kIconQuestion, "[&Yes][&No][Cancel]", IDCANCEL);
+  AnswerNextMessage(run.Program(), report, question, kIconQuestion, "[&Yes][&No][Cancel]", IDCANCEL);
   run.Program().Sync(report);
   report.Expect(IsWindow(run.Window()) != FALSE && !run.Program().HasExited(), "Cancel closed the window");
   PostCommand(run.Window(), kExitCommand);
-  AnswerMessage(run.Program(), report, question, kIconQuestion, "[&Yes][&No][Cancel]", IDNO);
+  AnswerNextMessage(run.Program(), report, question, kIconQuestion, "[&Yes][&No][Cancel]", IDNO);
   DWORD exitCode = 1;
   if (report.Expect(run.Program().WaitForExit(exitCode), "No did not end the program")) {
     report.ExpectNumber(0, exitCode, "exit code after No");

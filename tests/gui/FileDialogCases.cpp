@@ -11,15 +11,10 @@
 #include <vector>
 
 #include "GuiCases.h"
+#include "ProgramDialogs.h"
 #include "WindowQueries.h"
 
 namespace {
-
-// Controls of the common file dialogs.
-constexpr int kFilterList = 0x470;
-constexpr int kFileNameBox = 0x47C;
-// The text control of a message box.
-constexpr int kMessageText = 0xFFFF;
 
 constexpr const char* kRefusal =
     "Original FliteStar files not yet directly supported!!!\n"
@@ -39,15 +34,7 @@ std::map<std::string, std::string> ReadResult(const std::string& path) {
   return values;
 }
 
-HWND WaitForDialog(TestedProgram& program, const char* title, CaseReport& report) {
-  HWND dialog = nullptr;
-  if (!WaitUntil([&] { return (dialog = FindTopLevel(program.ProcessId(), "#32770", title)) != nullptr; })) {
-    report.Fail(std::string("no dialog \"") + title + "\"; saw " + DescribeTopLevels(program.ProcessId()));
-  }
-  return dialog;
-}
-
-HWND FindMessageBox(TestedProgram& program) { return FindTopLevel(program.ProcessId(), "#32770", "PlanTransit"); }
+HWND FindMessageBox(TestedProgram& program) { return FindTopLevel(program.ProcessId(), "#32770", kMessageBoxTitle); }
 
 int ListSelection(HWND list) {
   DWORD_PTR selection = 0;
@@ -64,37 +51,6 @@ void ExpectFilters(CaseReport& report, HWND dialog, const std::vector<std::strin
   for (const std::string& entry : entries) seenText += entry + "|";
   report.ExpectText(expectedText, seenText, "filter list");
   report.ExpectNumber(selected, ListSelection(list), "selected filter (0-based)");
-}
-
-// Types a file name into the dialog and presses OK.
-void ChooseFile(HWND dialog, const std::string& path) {
-  SetTextOf(GetDlgItem(dialog, kFileNameBox), path);
-  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-}
-
-void SelectFilter(HWND dialog, int filterIndex) {
-  HWND list = GetDlgItem(dialog, kFilterList);
-  DWORD_PTR result = 0;
-  SendMessageTimeoutA(list, CB_SETCURSEL, filterIndex - 1, 0, SMTO_ABORTIFHUNG, 5000, &result);
-  // What the list tells its dialog when a person picks an entry.
-  for (WORD notification : {CBN_SELCHANGE, CBN_SELENDOK}) {
-    SendMessageTimeoutA(dialog, WM_COMMAND, MAKEWPARAM(kFilterList, notification), reinterpret_cast<LPARAM>(list),
-                        SMTO_ABORTIFHUNG, 5000, &result);
-  }
-}
-
-// Checks a message box's text, its warning icon and its single OK button, then
-// presses OK.
-void ExpectWarningAndPressOk(CaseReport& report, TestedProgram& program, HWND box, const char* text) {
-  report.ExpectText(text, TextOf(GetDlgItem(box, kMessageText)), "message text");
-  report.ExpectNumber(kIconWarning, program.MessageBoxIcon(box, report), "message icon (2 is the warning)");
-  std::string buttons;
-  for (int id : {IDOK, IDCANCEL, IDABORT, IDRETRY, IDIGNORE, IDYES, IDNO}) {
-    HWND button = GetDlgItem(box, id);
-    if (button != nullptr && IsWindowVisible(button)) buttons.append("[").append(TextOf(button)).append("]");
-  }
-  report.ExpectText("[OK]", buttons, "message buttons");
-  PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
 }
 
 void ExpectExit(CaseReport& report, TestedProgram& program) {
@@ -133,7 +89,7 @@ void OpenDialogRefusesFcfAndAcceptsFcfInCapitals(const DriverPaths& paths, CaseR
     report.Fail("x.fcf was not refused; saw " + DescribeTopLevels(harness.ProcessId()));
     return;
   }
-  ExpectWarningAndPressOk(report, harness, box, kRefusal);
+  AnswerMessageBox(harness, box, report, kRefusal, kIconWarning, "[OK]", IDOK);
 
   HWND again = nullptr;
   if (!WaitUntil([&] {
@@ -182,7 +138,7 @@ void SaveDialogFilterBecomesTheExportType(const DriverPaths& paths, CaseReport& 
       WaitUntil([&] { return (box = FindMessageBox(harness)) != nullptr || harness.HasExited(); });
       bool untested = filter >= 2 && filter <= 6;
       if (untested && step.Expect(box != nullptr, "no notice for an untested type")) {
-        ExpectWarningAndPressOk(step, harness, box, kUntested);
+        AnswerMessageBox(harness, box, step, kUntested, kIconWarning, "[OK]", IDOK);
       }
       if (!untested && !step.Expect(box == nullptr, "a notice for a tested type: " + TextOf(GetDlgItem(box, kMessageText)))) {
         PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);

@@ -23,6 +23,8 @@ std::vector<GuiCase> SettingsCases();
 
 // Writes `text` to `path`; false when it cannot.
 bool WriteTextFile(const std::string& path, const std::string& text);
+// The whole file, byte for byte; empty when it cannot be read.
+std::string ReadFileBytes(const std::string& path);
 bool FileExists(const std::string& path);
 // A file of the source tree (samples, golden plans, data), as Wine names it.
 std::string SourcePath(const std::string& relative);

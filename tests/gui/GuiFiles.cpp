@@ -4,11 +4,19 @@
 #include "shell/Win32.h"
 
 #include <fstream>
+#include <sstream>
 
 bool WriteTextFile(const std::string& path, const std::string& text) {
   std::ofstream file(path, std::ios::binary);
   file << text;
   return static_cast<bool>(file);
+}
+
+std::string ReadFileBytes(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << file.rdbuf();
+  return bytes.str();
 }
 
 bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }

@@ -1,6 +1,7 @@
 // Menu help in the status bar, the buttons' Alt shortcuts, the right-button
 // shortcut menu, the Print command's build guard and files dropped on the window.
 #include "MainWindowRun.h"
+#include "ProgramDialogs.h"
 
 namespace {
 
@@ -11,23 +12,6 @@ constexpr const char* kDetailsTitle = "PlanTransit - Route Details";
 constexpr int kIgnoredCommand = 0x7FFF;
 // The source a fresh configuration holds.
 constexpr const char* kNoSourceYet = "Please select a valid path and filename";
-
-HWND WaitForMessageBox(TestedProgram& program) {
-  HWND box = nullptr;
-  WaitUntil([&] { return (box = FindTopLevel(program.ProcessId(), "#32770", "PlanTransit")) != nullptr; });
-  return box;
-}
-
-// Reads a message box's text and closes it with OK.
-std::string AnswerMessageBox(TestedProgram& program, CaseReport& report) {
-  HWND box = WaitForMessageBox(program);
-  if (!report.Expect(box != nullptr, "no message box; windows: " + DescribeTopLevels(program.ProcessId())))
-    return "";
-  std::string text = TextOf(GetDlgItem(box, 0xFFFF));
-  PostMessageA(box, WM_COMMAND, IDOK, 0);
-  WaitUntil([&] { return !IsWindow(box); });
-  return text;
-}
 
 // Highlighting each menu item (as the menu does, WM_MENUSELECT) shows its help
 // text in the status bar; the menu closing empties it.
@@ -73,27 +57,22 @@ int CommandAfterAltLetter(MainWindowRun& run, char letter, CaseReport& report) {
 }
 
 // Before any build Alt+B builds from the placeholder a fresh configuration holds
-// as its source, which cannot be opened, and Alt+D opens the empty details though the button is disabled. Alt+Shift+B
-// matches no button.
+// as its source, which cannot be opened, and Alt+D opens the empty details though
+// the button is disabled. Alt+Shift+B matches no button.
 void AltBPostsBuildAndAltDDetailsBeforeAnyBuild(const DriverPaths& paths, CaseReport& report) {
   MainWindowRun run(paths, "alt-letters", nullptr, report);
   if (run.Window() == nullptr) return;
   TestedProgram& program = run.Program();
   report.Expect(!IsWindowEnabled(run.Item(kDetailsButton)), "\"&Details\" is enabled before any build");
   report.ExpectNumber(kBuildButton, CommandAfterAltLetter(run, 'b', report), "command posted by Alt+B");
-  report.ExpectText(std::string("Failed to open FliteStar Flightplan file ") + kNoSourceYet,
-                    AnswerMessageBox(program, report), "the build of a fresh configuration");
-  report.ExpectText(std::string("Failed to build Flight-Plan from file ") + kNoSourceYet,
-                    AnswerMessageBox(program, report), "the end of the failed build");
+  AnswerNextMessage(program, report, std::string("Failed to open FliteStar Flightplan file ") + kNoSourceYet,
+                    kIconError, "[OK]", IDOK);
+  AnswerNextMessage(program, report, std::string("Failed to build Flight-Plan from file ") + kNoSourceYet,
+                    kIconWarning, "[OK]", IDOK);
   report.ExpectNumber(kDetailsButton, CommandAfterAltLetter(run, 'd', report), "command posted by Alt+D");
-  HWND details = nullptr;
-  report.Expect(WaitUntil([&] {
-                  return (details = FindTopLevel(program.ProcessId(), "#32770", kDetailsTitle)) != nullptr;
-                }),
-                "Alt+D opened no details; windows: " + DescribeTopLevels(program.ProcessId()));
-  if (details != nullptr) {
+  if (HWND details = WaitForDialog(program, kDetailsTitle, report)) {
     PostMessageA(details, WM_COMMAND, IDOK, 0);
-    WaitUntil([&] { return !IsWindow(details); });
+    report.Expect(WaitUntilGone(program, kDetailsTitle), "\"&OK\" did not close the details");
   }
   PostCommand(run.Window(), kIgnoredCommand);
   program.Sync(report);
@@ -130,8 +109,8 @@ void PrintBeforeAnyBuildWarnsAndPostsTheBuild(const DriverPaths& paths, CaseRepo
   MainWindowRun run(paths, "print-guard", nullptr, report);
   if (run.Window() == nullptr) return;
   PostCommand(run.Window(), kPrintCommand);
-  report.ExpectText("No Route Build Process has been run yet!\nWill do this for you now!",
-                    AnswerMessageBox(run.Program(), report), "Print before any build");
+  AnswerNextMessage(run.Program(), report, "No Route Build Process has been run yet!\nWill do this for you now!",
+                    kIconWarning, "[OK]", IDOK);
   run.Program().Sync(report);
   report.ExpectNumber(kBuildButton, run.Program().PostedCommand(1, report), "command posted by the guard");
 }
@@ -155,19 +134,17 @@ void DroppedFileBecomesTheSourceAndStartsABuild(const DriverPaths& paths, CaseRe
     const std::string name = plans[i].substr(plans[i].rfind('\\') + 1);
     report.ExpectText("PlanTransit - " + name, TextOf(run.Window()), "title after a drop on " + where);
     report.ExpectNumber(kBuildButton, program.PostedCommand(1, report), "command posted after a drop on " + where);
-    report.ExpectText(name + " is not a valid FliteStar Flightplan file!", AnswerMessageBox(program, report),
-                      "the build of the file dropped on " + where);
-    report.ExpectText("Failed to build Flight-Plan from file " + name, AnswerMessageBox(program, report),
-                      "the end of the build of the file dropped on " + where);
+    AnswerNextMessage(program, report, name + " is not a valid FliteStar Flightplan file!", kIconError, "[OK]", IDOK);
+    AnswerNextMessage(program, report, "Failed to build Flight-Plan from file " + name, kIconWarning, "[OK]", IDOK);
   }
 
   PostCommand(run.Window(), kIgnoredCommand);
   program.Sync(report);
   program.DropFile(0, paths.work + "\\original.fcf", report);
-  report.ExpectText(
-      "Original FliteStar files not yet directly supported!!!\n"
-      "Run FliteStar and export Flight plan as Generic Text format file!",
-      AnswerMessageBox(program, report), "message for a dropped .fcf file");
+  AnswerNextMessage(program, report,
+                    "Original FliteStar files not yet directly supported!!!\n"
+                    "Run FliteStar and export Flight plan as Generic Text format file!",
+                    kIconWarning, "[OK]", IDOK);
   program.Sync(report);
   report.ExpectText(plans[1], TextOf(run.Item(kSourceEdit)), "edit 1010 after the refused drop");
   report.ExpectNumber(kIgnoredCommand, program.PostedCommand(1, report), "latest command after the refused drop");

@@ -1,40 +1,18 @@
 // The settings sheet, the route details view and the about box, opened from the
 // menu, the accelerator and the system menu, and worked as a person works them.
-#include <fstream>
-#include <sstream>
-
 #include "ListViewQueries.h"
 #include "MainWindowRun.h"
+#include "ProgramDialogs.h"
 #include "config/SettingsPageIds.h"
 
 namespace {
 
-constexpr int kMessageText = 0xFFFF;
 constexpr int kApplyButton = 0x3021;  // the property sheet's "Apply"
 constexpr int kDetailsList = IDC_ROUTE_DETAILS_LIST;
 constexpr const char* kSheetTitle = "PlanTransit - Settings";
 constexpr const char* kSaved =
     "The Default settings have successfully been saved!\n"
     "For some options to take effect, you have to restart PlanTransit!";
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
-
-HWND WaitForDialog(TestedProgram& program, const char* title, CaseReport& report) {
-  HWND dialog = nullptr;
-  if (!WaitUntil([&] { return (dialog = FindTopLevel(program.ProcessId(), "#32770", title)) != nullptr; })) {
-    report.Fail(std::string("no dialog \"") + title + "\"; saw " + DescribeTopLevels(program.ProcessId()));
-  }
-  return dialog;
-}
-
-bool WaitUntilGone(TestedProgram& program, const char* title) {
-  return WaitUntil([&] { return FindTopLevel(program.ProcessId(), "#32770", title) == nullptr; });
-}
 
 // The page the sheet shows: its one visible child dialog.
 HWND ActivePage(HWND sheet) {
@@ -47,14 +25,9 @@ HWND ActivePage(HWND sheet) {
 
 void Click(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
 
-// Waits for the confirmation over the sheet, checks it and presses its OK.
+// Checks the confirmation over the sheet and presses its OK.
 void ExpectConfirmation(TestedProgram& program, CaseReport& report) {
-  HWND box = WaitForDialog(program, "PlanTransit", report);
-  if (box == nullptr) return;
-  report.ExpectText(kSaved, TextOf(GetDlgItem(box, kMessageText)), "message after storing the Options page");
-  report.ExpectNumber(kIconInformation, program.MessageBoxIcon(box, report), "message icon (4 is information)");
-  PostMessageA(box, WM_COMMAND, IDOK, 0);
-  report.Expect(WaitUntilGone(program, "PlanTransit"), "the confirmation did not close");
+  AnswerNextMessage(program, report, kSaved, kIconInformation, "[OK]", IDOK);
 }
 
 void SheetFromTheMenuStoresTheFlightTypeOnApply(const DriverPaths& paths, CaseReport& report) {
@@ -74,7 +47,7 @@ void SheetFromTheMenuStoresTheFlightTypeOnApply(const DriverPaths& paths, CaseRe
   report.Expect(IsWindowEnabled(GetDlgItem(sheet, kApplyButton)) != FALSE, "Apply is not enabled after a click");
   Click(GetDlgItem(sheet, kApplyButton));
   ExpectConfirmation(program, report);
-  std::string stored = ReadFile(run.ConfigPath());
+  std::string stored = ReadFileBytes(run.ConfigPath());
   report.Expect(stored.find("[DefFlightType]\r\nFlighttype=1\r\n") != std::string::npos,
                 "the file lacks Flighttype=1: " + Visible(stored));
   report.Expect(stored.find("[DefRouteType]\r\nRoutetype=1\r\n") != std::string::npos,
@@ -113,7 +86,7 @@ void UncheckingTheMenuBarRemovesItAndShortensTheWindow(const DriverPaths& paths,
   report.Expect(GetMenu(window) == nullptr, "the menu bar is still there");
   report.ExpectText(Describe({frame.left, frame.top, frame.right, frame.bottom - GetSystemMetrics(SM_CYMENU)}),
                     Describe(WindowRectOf(window)), "window without the menu bar");
-  report.Expect(ReadFile(run.ConfigPath()).find("Menuoption=0\r\n") != std::string::npos,
+  report.Expect(ReadFileBytes(run.ConfigPath()).find("Menuoption=0\r\n") != std::string::npos,
                 "the file lacks Menuoption=0");
 }
 
