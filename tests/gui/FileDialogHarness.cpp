@@ -12,28 +12,13 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "App.h"
+#include "HarnessShell.h"
 #include "commands/OpenSourceDialog.h"
 #include "commands/SaveAsDialog.h"
-#include "shell/Shell.h"
-#include "shell/Win32Ports.h"
 
 namespace {
 
 constexpr const char* kClassName = "PlanTransitDialogHarness";
-
-HWND CreateOwnerWindow(HINSTANCE instance) {
-  WNDCLASSA windowClass{};
-  windowClass.lpfnWndProc = DefWindowProcA;
-  windowClass.hInstance = instance;
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-  windowClass.lpszClassName = kClassName;
-  RegisterClassA(&windowClass);
-  HWND window = CreateWindowExA(0, kClassName, "PlanTransit", WS_OVERLAPPEDWINDOW, 0, 0, 320, 120, nullptr,
-                                nullptr, instance, nullptr);
-  ShowWindow(window, SW_SHOW);
-  return window;
-}
 
 bool WriteResult(const char* resultPath, int result, const App& app, const char* path, const char* name,
                  HWND window) {
@@ -53,13 +38,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: FileDialogHarness open|save EXPORT-TYPE FOLDER RESULT-FILE\n");
     return 2;
   }
-  static App app{};
-  Shell shell{};
-  shell.app = &app;
-  shell.instance = GetModuleHandleA(nullptr);
-  Win32Ports ports(shell);
-  app.host = ports.AsHost();
-
+  static HarnessShell harness;
+  App& app = harness.app;
   app.settings.exportType = std::atoi(argv[2]);
   std::snprintf(app.settings.defaultSourceDir, kPathSize, "%s", argv[3]);
   std::snprintf(app.settings.defaultDestDir, kPathSize, "%s", argv[3]);
@@ -68,7 +48,7 @@ int main(int argc, char** argv) {
   std::snprintf(path, sizeof path, "%s\\plan.pln", argv[3]);
   std::snprintf(name, sizeof name, "plan.pln");
 
-  shell.mainWindow = CreateOwnerWindow(shell.instance);
+  HWND window = harness.CreateMainWindow(kClassName, "PlanTransit");
   int result = std::strcmp(argv[1], "open") == 0 ? OpenSourceDialog(app, path, name) : SaveAsDialog(app, path, name);
-  return WriteResult(argv[4], result, app, path, name, shell.mainWindow) ? 0 : 1;
+  return WriteResult(argv[4], result, app, path, name, window) ? 0 : 1;
 }

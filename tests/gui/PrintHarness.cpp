@@ -10,9 +10,7 @@
 #include <cstring>
 #include <string>
 
-#include "App.h"
-#include "shell/Shell.h"
-#include "shell/Win32Ports.h"
+#include "HarnessShell.h"
 #include "shell/Win32Printer.h"
 #include "support/TestRoutes.h"
 
@@ -80,18 +78,6 @@ DWORD WINAPI AnswerDialogs(void* helperAddress) {
   return 0;
 }
 
-HWND CreateOwnerWindow(HINSTANCE instance) {
-  WNDCLASSA windowClass{};
-  windowClass.lpfnWndProc = DefWindowProcA;
-  windowClass.hInstance = instance;
-  windowClass.lpszClassName = kClassName;
-  RegisterClassA(&windowClass);
-  HWND window = CreateWindowExA(0, kClassName, "PlanTransit - zurich-geneva.txt", WS_OVERLAPPEDWINDOW, 0, 0, 320,
-                                120, nullptr, nullptr, instance, nullptr);
-  ShowWindow(window, SW_SHOW);
-  return window;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -99,24 +85,19 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: PrintHarness ok|cancel RESULT-FILE\n");
     return 2;
   }
-  static App app{};
-  Shell shell{};
-  shell.app = &app;
-  shell.instance = GetModuleHandleA(nullptr);
-  Win32Ports ports(shell);
-  app.host = ports.AsHost();
-  MakeZurichGenevaRoute(app.route);
-  app.route.routeBuilt = true;
-  shell.mainWindow = CreateOwnerWindow(shell.instance);
+  static HarnessShell harness;
+  MakeZurichGenevaRoute(harness.app.route);
+  harness.app.route.routeBuilt = true;
+  HWND window = harness.CreateMainWindow(kClassName, "PlanTransit - zurich-geneva.txt");
 
   Helper helper = {std::strcmp(argv[1], "cancel") == 0, ""};
   HANDLE thread = CreateThread(nullptr, 0, AnswerDialogs, &helper, 0, nullptr);
-  PrintRoute(shell);
+  PrintRoute(harness.shell);
   WaitForSingleObject(thread, kDeadlineMs);
   CloseHandle(thread);
   std::FILE* file = std::fopen(argv[2], "wb");
   if (file == nullptr) return 1;
   std::fputs(helper.messages.c_str(), file);
-  std::fprintf(file, "enabled=%d\n", IsWindowEnabled(shell.mainWindow) ? 1 : 0);
+  std::fprintf(file, "enabled=%d\n", IsWindowEnabled(window) ? 1 : 0);
   return std::fclose(file) == 0 ? 0 : 1;
 }
