@@ -104,6 +104,10 @@ bool ConvertSource(App& app, const ConvertOptions& options, const std::string& s
     return false;
   }
   std::snprintf(settings.sourceFileName, kPathSize, "%s", FileNamePartOf(settings.sourceFilePath));
+  // Each source starts with no runway: the runway of the plan before is another
+  // airport's.
+  app.route.departureRunway[0] = '\0';
+  app.route.destinationRunway[0] = '\0';
   app.route.routeBuilt = BuildRoute(app);
   if (!app.route.routeBuilt) {
     ShowFormattedMessage(*app.host.messages, MessageKind::Warning, MessageButtons::Ok,

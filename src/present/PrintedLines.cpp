@@ -10,7 +10,7 @@ namespace {
 
 // The printer's ANSI font shows 0xB0 as the degree sign.
 constexpr const char* kHeadingFormat = "%-6s\t %-20s\t %c\t  %-15s\t %-15s\t  %-15s";
-constexpr const char* kRowFormat = "%-5s\t %-20s\t %c\t  %c%02d\xB0  %05.2f'\t %c%03d\xB0 %05.2f'\t  +%09.2f";
+constexpr const char* kRowFormat = "%-5s\t %-20s\t %c\t  %c%02d\xB0  %05.2f'\t %c%03d\xB0 %05.2f'\t  %+010.2f";
 
 std::string FormatSized(const char* format, ...) __attribute__((format(printf, 1, 2)));
 

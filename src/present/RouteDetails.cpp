@@ -20,9 +20,10 @@ constexpr RgbColour kOddRow = {230, 230, 250};
 
 enum Column { kIndexColumn, kIdentColumn, kTypeColumn, kLatitudeColumn, kLongitudeColumn, kAltitudeColumn };
 
-// "*" stands for the degree sign.
+// The degree sign in the ANSI code page, as the printout shows it; only the plan
+// files keep "*" in its place.
 void FormatCoordinate(char* cell, char hemisphere, int32_t degrees, double minutes) {
-  std::snprintf(cell, kRouteDetailsCellSize, "%c%02d*  %05.2f'", hemisphere, degrees, minutes);
+  std::snprintf(cell, kRouteDetailsCellSize, "%c%02d\xB0  %05.2f'", hemisphere, degrees, minutes);
 }
 
 }  // namespace

@@ -33,8 +33,8 @@ struct RouteDetailsRow {
 };
 
 // The texts of row `rowIndex` (0-based) of the list: its number from 1, the ident
-// padded to 5, the type text, latitude and longitude as "N47*  27.50'" and
-// the altitude as "%6.0f" feet.
+// padded to 5, the type text, latitude and longitude as "N47\xB0  27.50'" (0xB0 is the
+// degree sign of the ANSI code page) and the altitude as "%6.0f" feet.
 void FormatRouteDetailsRow(const WaypointRow& waypoint, int rowIndex, RouteDetailsRow& row);
 
 struct RgbColour {

@@ -30,6 +30,14 @@ std::unique_ptr<InputFile> OpenAirportFile(App& app) {
   }
 }
 
+int RunwayListOf(AirportSide side) {
+  return side == AirportSide::Departure ? kDepartureRunwayList : kLandingRunwayList;
+}
+
+char (&StoredRunwayOf(RouteTable& route, AirportSide side))[kRunwayTextLength + 1] {
+  return side == AirportSide::Departure ? route.departureRunway : route.destinationRunway;
+}
+
 // Takes the matching line into the side's row, runway list and stored runway.
 void TakeAirportLine(App& app, AirportSide side, const AirportLine& fields) {
   RouteTable& route = app.route;
@@ -41,8 +49,7 @@ void TakeAirportLine(App& app, AirportSide side, const AirportLine& fields) {
     WaypointRow& row = route.rows[departure ? 0 : route.waypointCount - 1];
     row.altitude = fields.elevation;
   }
-  ListRunways(app, departure ? kDepartureRunwayList : kLandingRunwayList, fields,
-              departure ? route.departureRunway : route.destinationRunway);
+  ListRunways(app, RunwayListOf(side), fields, StoredRunwayOf(route, side));
 }
 
 void SetName(char (&name)[kNameLength + 1], const char* text) {
@@ -55,11 +62,15 @@ void LookupAirport(App& app, const char* ident, AirportSide side, char (&name)[k
   std::unique_ptr<InputFile> file = OpenAirportFile(app);
   if (file == nullptr) {
     SetName(name, kAirportErrorText);
+    ListNoRunways(app, RunwayListOf(side), StoredRunwayOf(app.route, side));
     return;
   }
   AirportLine fields;
   AirportScanResult result = FindAirportLine(*file, ident, fields);
   file.reset();
+  if (result != AirportScanResult::Found) {
+    ListNoRunways(app, RunwayListOf(side), StoredRunwayOf(app.route, side));
+  }
   if (result == AirportScanResult::ReadError) {
     ShowFormattedMessage(*app.host.messages, MessageKind::Error, MessageButtons::Ok,
                          "Error while reading from Airport/Runway Data file %s",

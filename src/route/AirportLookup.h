@@ -17,5 +17,6 @@ constexpr const char* kAirportErrorText = "Error reading Airport/Runway Data fil
 // is shown (error) and gives the error text. On the first usable line of the
 // ident: the side's row (row 0, or the last row in use) takes the elevation, and
 // the side's runway list (1021 or 1022) and stored runway are filled by
-// ListRunways. A lookup never fails the build.
+// ListRunways. Any other outcome leaves the side without a runway (ListNoRunways).
+// A lookup never fails the build.
 void LookupAirport(App& app, const char* ident, AirportSide side, char (&name)[kNameLength + 1]);

@@ -42,19 +42,21 @@ void ListRunways(App& app, int listId, const AirportLine& fields,
   window.ResetList(listId);
   window.SetListRedraw(listId, false);
   int fieldCount = RunwayFieldCount(fields);
-  if (fieldCount == 0) {
-    // Without a field to switch it back on, the list would never be drawn again.
-    window.SetListRedraw(listId, true);
-    return;
-  }
   int entries = 0;
   for (int index = 0; index < fieldCount; ++index) {
     entries += AddFieldEntries(window, listId, RunwayField(fields, index));
     window.SetListRedraw(listId, true);
   }
+  // Without a field to switch it back on, the list would never be drawn again.
+  if (fieldCount == 0) window.SetListRedraw(listId, true);
   if (entries == 0) {
     storedRunway[0] = '\0';
     return;
   }
   SelectFirstEntry(window, listId, storedRunway);
+}
+
+void ListNoRunways(App& app, int listId, char (&storedRunway)[kRunwayTextLength + 1]) {
+  app.host.window->ResetList(listId);
+  storedRunway[0] = '\0';
 }

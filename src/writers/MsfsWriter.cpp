@@ -37,15 +37,16 @@ void WriteChosenLines(PlanStream& out, WindowPort& window, const RadioLine (&lin
   }
 }
 
-// "<key><ident>, <coordinates>, +<altitude>" of one row.
+// "<key><ident>, <coordinates>, <signed altitude>" of one row. The sign stands
+// inside the ten characters ("-000054.00"): readers take "+-00054.00" as 0 ft.
 void WriteAirportLine(PlanStream& out, const char* key, const WaypointRow& row) {
-  out.Print("%s%s, %c%02d* %4.2f', %c%03d* %4.2f', +%09.2f\n", key, row.ident, row.latHemisphere,
+  out.Print("%s%s, %c%02d* %4.2f', %c%03d* %4.2f', %+010.2f\n", key, row.ident, row.latHemisphere,
             row.latDegrees, row.latMinutes, row.lonHemisphere, row.lonDegrees, row.lonMinutes,
             row.altitude);
 }
 
 void WriteWaypointLine(PlanStream& out, int index, const WaypointRow& row) {
-  out.Print("%s%d=%s, %c, %c%02d* %4.2f', %c%03d* %4.2f', +%09.2f,\n", "waypoint.", index, row.ident,
+  out.Print("%s%d=%s, %c, %c%02d* %4.2f', %c%03d* %4.2f', %+010.2f,\n", "waypoint.", index, row.ident,
             row.type, row.latHemisphere, row.latDegrees, row.latMinutes, row.lonHemisphere,
             row.lonDegrees, row.lonMinutes, row.altitude);
 }

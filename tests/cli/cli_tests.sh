@@ -127,6 +127,23 @@ check "the build failure follows" contains "$err" "Failed to build Flight-Plan f
 check "the sources after it are converted" [ -s "$work/batch/frankfurt-munich.pln" ]
 check "the sources before it are converted" [ -s "$work/batch/zurich-geneva.pln" ]
 
+# --- every source starts without a runway -----------------------------------------
+# Bern has no runway in the data and Sion is not in it: neither plan may carry
+# Zurich's runway 16 from the source converted before.
+{ cat "$airports"; printf 'LSZB Bern 1686 46.91 7.50\n'; } >runways.txt
+printf '%s\n' '# FliteStar/FliteMap generated flight plan.' 'FPL 1 LSZB LSGS' \
+  'FWP W A LSZB N 46 54.77 E 7 29.85 1686' 'FWP W A LSGS N 46 13.14 E 7 19.61 1585' >bern-sion.txt
+run --force --airports runways.txt --out-dir "$work/runways" "$samples/zurich-geneva.txt" bern-sion.txt
+check "both plans are written" [ "$status" -eq 0 ]
+check "Zurich's plan departs from runway 16" \
+  contains "$(tr -d '\r' <"$work/runways/zurich-geneva.pln")" $'\ndeparture_position=16\n'
+check "Bern's plan has no runway" \
+  contains "$(tr -d '\r' <"$work/runways/bern-sion.pln")" $'\ndeparture_position=\ndestination_id=LSGS'
+run --force --airports runways.txt --departure-runway 07 --out-dir "$work/runways" \
+  "$samples/zurich-geneva.txt" bern-sion.txt
+check "--departure-runway applies to every source" \
+  [ "$(cat "$work"/runways/*.pln | tr -d '\r' | grep -c '^departure_position=07$')" -eq 2 ]
+
 # --- the configuration file -----------------------------------------------------
 cat >"$work/test.cfg" <<CFG
 [Startup]

@@ -108,9 +108,9 @@ void ExpectDetailsListTheRoute(MainWindowRun& run, CaseReport& report) {
   if (details == nullptr) return;
   HWND list = GetDlgItem(details, IDC_ROUTE_DETAILS_LIST);
   const char* rows[][kRouteDetailsColumns] = {
-      {"1", "LSZH ", "Apt", "N47*  27.48'", "E08*  32.88'", "  1416"},
-      {"2", "TRA  ", "VOR", "N47*  41.35'", "E08*  26.22'", "  5500"},
-      {"3", "LSGG ", "Apt", "N46*  14.28'", "E06*  06.54'", "  1411"},
+      {"1", "LSZH ", "Apt", "N47\xB0  27.48'", "E08\xB0  32.88'", "  1416"},
+      {"2", "TRA  ", "VOR", "N47\xB0  41.35'", "E08\xB0  26.22'", "  5500"},
+      {"3", "LSGG ", "Apt", "N46\xB0  14.28'", "E06\xB0  06.54'", "  1411"},
   };
   report.ExpectNumber(3, ListItemCount(list), "rows of the details list");
   for (int row = 0; row < 3; ++row) {

@@ -29,6 +29,13 @@ TEST(PrintedLines, ZurichRowPadsIdentAndNameAndWritesDegreesMinutesAndSignedAlti
   EXPECT_EQ(FormatRouteRow(ZurichRow()), expected);
 }
 
+TEST(PrintedLines, AltitudeBelowSeaLevelCarriesItsSignOnce) {
+  WaypointRow row = ZurichRow();
+  row.altitude = -11.0;
+  const std::string text = FormatRouteRow(row);
+  EXPECT_EQ(text.substr(text.size() - 13), "\t  -000011.00");
+}
+
 TEST(PrintedLines, RowWithFullLengthNameIsNotCut) {
   WaypointRow row = ZurichRow();
   std::memset(row.name, 'N', kNameLength);

@@ -49,15 +49,15 @@ TEST(RouteDetailsTest, RowsShowNumberIdentTypeCoordinatesAndAltitude) {
   };
   const Case cases[] = {
       {"airport north-east", MakeRow('A', "LSZH", 'N', 47, 27.5, 'E', 8, 33.12, 1416.4), 0,
-       "|1|LSZH |Apt|N47*  27.50'|E08*  33.12'|  1416|", 4},
+       "|1|LSZH |Apt|N47\xB0  27.50'|E08\xB0  33.12'|  1416|", 4},
       {"three-digit western longitude", MakeRow('V', "OAK", 'N', 37, 43.57, 'W', 122, 5.0, 5500), 1,
-       "|2|OAK  |VOR|N37*  43.57'|W122*  05.00'|  5500|", 2},
+       "|2|OAK  |VOR|N37\xB0  43.57'|W122\xB0  05.00'|  5500|", 2},
       {"unknown type", MakeRow('X', "ABCDE", 'S', 3, 0.004, 'W', 0, 59.999, 0), 31,
-       "|32|ABCDE|UNK|S03*  00.00'|W00*  60.00'|     0|", 0},
+       "|32|ABCDE|UNK|S03\xB0  00.00'|W00\xB0  60.00'|     0|", 0},
       {"intersection, high and negative altitudes", MakeRow('I', "KUDES", 'N', 47, 0, 'E', 8, 0, 1234567), 9,
-       "|10|KUDES|INT|N47*  00.00'|E08*  00.00'|1234567|", 5},
+       "|10|KUDES|INT|N47\xB0  00.00'|E08\xB0  00.00'|1234567|", 5},
       {"NDB below sea level", MakeRow('N', "ZH", 'N', 47, 1, 'E', 8, 1, -12.6), 4,
-       "|5|ZH   |NDB|N47*  01.00'|E08*  01.00'|   -13|", 3},
+       "|5|ZH   |NDB|N47\xB0  01.00'|E08\xB0  01.00'|   -13|", 3},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -77,7 +77,7 @@ TEST(RouteDetailsTest, AbsurdValuesAreCutToTheCellWithoutOverflow) {
     EXPECT_LT(std::strlen(cell), static_cast<std::size_t>(kRouteDetailsCellSize));
   }
   EXPECT_STREQ("2147483647", row.cells[0]);
-  EXPECT_EQ(0, std::strncmp(row.cells[3], "N2147483647*  1000000", 21));
+  EXPECT_EQ(0, std::strncmp(row.cells[3], "N2147483647\xB0  1000000", 21));
 }
 
 TEST(RouteDetailsTest, SixColumnsWithTheirHeadersWidthsAndAlignments) {

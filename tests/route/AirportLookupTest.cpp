@@ -67,7 +67,7 @@ TEST_F(AirportLookupTest, FillsTheLastRowAndTheLandingListForTheDestination) {
   EXPECT_STREQ("old departure", t.app.route.departureRunway);
 }
 
-TEST_F(AirportLookupTest, FailuresGiveTheirTextAndLeaveRowListAndRunwayAlone) {
+TEST_F(AirportLookupTest, FailuresGiveTheirTextKeepTheRowAndLeaveNoRunway) {
   struct FailureCase {
     const char* name;
     void (*arrange)(TestApp&);
@@ -110,7 +110,9 @@ TEST_F(AirportLookupTest, FailuresGiveTheirTextAndLeaveRowListAndRunwayAlone) {
     EXPECT_TRUE(ShowedMessages(t.messages, c.messages));
     EXPECT_DOUBLE_EQ(777.0, t.app.route.rows[0].altitude);
     EXPECT_TRUE(t.window.lists[kDepartureRunwayList].entries.empty());
-    EXPECT_STREQ("16 12139 ", t.app.route.departureRunway);
+    // Zurich's runway of an earlier lookup would be written into this plan.
+    EXPECT_STREQ("", t.app.route.departureRunway);
+    EXPECT_STREQ("23 12795 ", t.app.route.destinationRunway);
     EXPECT_EQ(0, t.files.openInputs);
   }
 }
@@ -172,13 +174,14 @@ TEST_F(AirportLookupTest, GivesEveryPartOfARunwayFieldAnEntry) {
   EXPECT_STREQ("10 8202 ", t.app.route.departureRunway);
 }
 
-TEST_F(AirportLookupTest, ALineWithoutRunwayFieldsKeepsTheStoredRunway) {
+TEST_F(AirportLookupTest, ALineWithoutRunwayFieldsLeavesNoStoredRunway) {
   SetDataFile({"LSZH Zurich 1416 CH 47.458"});
   EXPECT_EQ("Zurich", Lookup("LSZH"));
   EXPECT_DOUBLE_EQ(1416.0, t.app.route.rows[0].altitude);
   EXPECT_TRUE(List(kDepartureRunwayList).entries.empty());
   EXPECT_TRUE(List(kDepartureRunwayList).redraw) << "the list is drawn again";
-  EXPECT_STREQ("old departure", t.app.route.departureRunway);
+  EXPECT_STREQ("", t.app.route.departureRunway);
+  EXPECT_STREQ("old landing", t.app.route.destinationRunway);
 }
 
 TEST_F(AirportLookupTest, AFieldOfDashesAloneEmptiesTheStoredRunway) {
@@ -226,7 +229,7 @@ TEST_F(AirportLookupTest, AnElevationThatIsNoNumberLeavesTheRowsAltitude) {
   SetDataFile({"LSZH Zurich unknown CH 47.458 16"});
   EXPECT_EQ("Zurich", Lookup("LSZH"));
   EXPECT_DOUBLE_EQ(1234.0, t.app.route.rows[0].altitude);
-  EXPECT_STREQ("old departure", t.app.route.departureRunway);
+  EXPECT_STREQ("", t.app.route.departureRunway) << "the split stops before the runways";
 }
 
 TEST_F(AirportLookupTest, PassesOverLinesWhoseIdentOrNameDoNotFitTheirFields) {

@@ -61,6 +61,18 @@ TEST_F(MsfsWriterTest, TwoAirportRouteHasThirteenHeaderLinesAndTwoWaypoints) {
   EXPECT_TRUE(MatchesGolden(Written(), "msfs/two-airports-ifr-high.pln"));
 }
 
+// Amsterdam lies 11 ft below sea level: every line that carries its altitude
+// gives the sign once, in ten characters, where readers expect it.
+TEST_F(MsfsWriterTest, BelowSeaLevelDepartureMatchesTheGoldenFile) {
+  RouteTable& route = t.app.route;
+  route = RouteTable{};
+  AddTestRow(route, 'A', "EHAM", "Amsterdam Airport Schiphol", 'N', 52, 18.48, 'E', 4, 45.83, -11.0);
+  AddTestRow(route, 'N', "SPY", "SPY", 'N', 52, 32.4, 'E', 4, 51.17, -0.5);
+  AddTestRow(route, 'A', "EHKD", "De Kooy Airfield", 'N', 52, 55.46, 'E', 4, 46.85, 3.0);
+  std::strcpy(route.departureRunway, "18R 12467 ");
+  EXPECT_TRUE(MatchesGolden(Written(), "msfs/below-sea-level.pln"));
+}
+
 TEST_F(MsfsWriterTest, EachRadioButtonGivesItsLine) {
   const struct {
     int flightType;
@@ -96,8 +108,8 @@ TEST_F(MsfsWriterTest, NumbersFollowTheCConversions) {
   AddTestRow(route, 'A', "BARR", "Bar", 'S', 45, 0.0, 'E', 8, 30.0, 0.0);
   route.cruiseAltitude = 5500.9;
   EXPECT_EQ("cruising_altitude=5500", Line("cruising_altitude="));
-  // Zero-padded degrees, minutes in at least four places, the sign inside the zero padding.
-  EXPECT_EQ("departure_id=FOOO, N05* 3.46', W100* 0.00', +-00012.50", Line("departure_id="));
+  // Zero-padded degrees, minutes in at least four places, the sign before the zero padding.
+  EXPECT_EQ("departure_id=FOOO, N05* 3.46', W100* 0.00', -000012.50", Line("departure_id="));
   // Hemisphere letters are printed as read; rounding carries into the integer part.
   EXPECT_EQ("waypoint.1=X, I, s00* 60.00', e008* 9.99', +004000.00,", Line("waypoint.1="));
 }
