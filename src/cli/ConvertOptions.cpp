@@ -19,6 +19,8 @@ const std::map<std::string, ExportCode> kFormatNames = {
     {"sqb", kExportSqb},   {"sfp", kExportSfp},        {"nav", kExportNav},
 };
 
+constexpr const char* kFormatList = "msfs, acs-gps, rc99, sqb, sfp, nav or all";
+
 const std::map<std::string, int> kNamingRules = {{"source", 0}, {"icao", 1}, {"names", 2}};
 const std::map<std::string, int> kFlightTypes = {{"vfr", 0}, {"ifr", 1}};
 const std::map<std::string, int> kRouteTypes = {{"gps", 0}, {"vor", 1}, {"low", 2}, {"high", 3}};
@@ -35,7 +37,7 @@ std::string FormatsFromList(const std::string& list, std::vector<ExportCode>& fo
     } else if (auto known = kFormatNames.find(word); known != kFormatNames.end()) {
       wanted[known->second] = true;
     } else {
-      return "unknown format \"" + word + "\" (msfs, acs-gps, rc99, sqb, sfp, nav or all)";
+      return "unknown format \"" + word + "\" (" + kFormatList + ")";
     }
     start = comma + 1;
   }
@@ -46,33 +48,51 @@ std::string FormatsFromList(const std::string& list, std::vector<ExportCode>& fo
   return "";
 }
 
+// An option that takes one word of `words`; the help and the error show the
+// words as users type them ("vfr|ifr"), not the numbers they stand for.
+void AddChoice(CLI::App& app, const char* names, int& value, const std::map<std::string, int>& words,
+               const char* shown, const char* description) {
+  CLI::Validator toNumber(
+      [&words, shown](std::string& text) {
+        auto found = words.find(text);
+        if (found == words.end()) return "\"" + text + "\" is none of " + shown;
+        text = std::to_string(found->second);
+        return std::string();
+      },
+      "", "choice");
+  app.add_option(names, value, description)->transform(toNumber)->option_text(shown);
+}
+
 void Describe(CLI::App& app, ConvertOptions& options, std::string& formatList) {
   app.description(
       "Converts FliteStar/FliteMap \"Generic Text format\" flight plans into flight plans for "
       "Microsoft Flight Simulator, ACS-GPS, SquawkBox, Radar Contact, Super Flight Planner and "
       "Nav Flight Planner.");
-  app.add_option("SOURCE", options.sources, "FliteStar/FliteMap Generic Text export(s)");
-  app.add_option("-f,--format", formatList,
-                 "comma-separated: msfs, acs-gps, rc99, sqb, sfp, nav, or all (default msfs)");
+  app.add_option("SOURCE", options.sources, "FliteStar/FliteMap Generic Text export(s)")->option_text("FILE...");
+  app.add_option("-f,--format", formatList, std::string("comma-separated: ") + kFormatList + " (default msfs)")
+      ->option_text("LIST");
   app.add_option("-o,--out-dir", options.outDir,
                  "folder of the written plans (default: the current folder); with several formats "
-                 "each goes into a subfolder named after its type");
+                 "each goes into a subfolder named after its type")
+      ->option_text("DIR");
   app.add_option("-a,--airports", options.airportFile,
-                 "airport/runway data file (default: the configured one, else the bundled data)");
-  app.add_option("-n,--naming", options.namingRule, "source | icao | names (default source)")
-      ->transform(CLI::CheckedTransformer(kNamingRules));
-  app.add_option("--flight-type", options.flightType, "vfr | ifr (default vfr)")
-      ->transform(CLI::CheckedTransformer(kFlightTypes));
-  app.add_option("--route-type", options.routeType, "gps | vor | low | high (default vor)")
-      ->transform(CLI::CheckedTransformer(kRouteTypes));
+                 "airport/runway data file (default: the configured one, else the bundled data)")
+      ->option_text("FILE");
+  AddChoice(app, "-n,--naming", options.namingRule, kNamingRules, "source|icao|names",
+            "how plans are named: after the source file, the ICAO codes (LSZH-LSGG) or the airport "
+            "names (default source)");
+  AddChoice(app, "--flight-type", options.flightType, kFlightTypes, "vfr|ifr", "flight type (default vfr)");
+  AddChoice(app, "--route-type", options.routeType, kRouteTypes, "gps|vor|low|high",
+            "route type: direct GPS, VOR to VOR, low or high altitude airways (default vor)");
   app.add_option("--departure-runway", options.departureRunway,
                  "the departure runway to write instead of the one the lookup selected")
+      ->option_text("RUNWAY")
       ->check(CLI::Validator(
           [](const std::string& text) {
             return text.size() <= kRunwayTextLength ? std::string()
                                                     : std::string("at most 30 characters");
           },
-          "TEXT", "runway"));
+          "", "runway"));
   app.add_flag("--force", options.force, "answer Yes to the overwrite question");
   app.add_flag("-q,--quiet", options.quiet, "print nothing but errors");
   app.add_flag("--settings", options.showSettings,

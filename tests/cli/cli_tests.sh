@@ -55,6 +55,13 @@ check "--version text" contains "$out" "plantransit-convert 1.0.8"
 run --help
 check "--help exits 0" [ "$status" -eq 0 ]
 check "--help lists --format" contains "$out" "--format"
+check "--help shows the naming words" contains "$out" "--naming source|icao|names"
+check "--help shows the flight types and the default" contains "$out" "--flight-type vfr|ifr       flight type (default vfr)"
+check "--help shows the route types" contains "$out" "--route-type gps|vor|low|high"
+check "--help shows no internal numbers" [ "${out/INT:/}" = "$out" ]
+run --route-type direct "$samples/zurich-geneva.txt"
+check "a word that is no route type is a usage error" [ "$status" -eq 2 ]
+check "the usage error lists the words" contains "$err" '"direct" is none of gps|vor|low|high'
 run
 check "no SOURCE is a usage error" [ "$status" -eq 2 ]
 check "no SOURCE says so" contains "$err" "no SOURCE given"
@@ -157,7 +164,7 @@ check "--settings exits 0" [ "$status" -eq 0 ]
 check "--settings names the file in use" contains "$out" "configuration=$work/test.cfg"
 check "--settings shows the stored naming rule" contains "$out" $'\nautogenMode=2\n'
 check "--settings shows the defaults of missing keys" contains "$out" $'\nexportType=1\n'
-check "--settings lists the fields in order" contains "$(grep -c = <<<"$out")" "31"
+check "--settings lists every field" [ "$(grep -c = <<<"$out")" -eq 31 ]
 PLANTRANSIT_CONFIG="$work/test.cfg" run --force --out-dir "$work/configured" "$samples/zurich-geneva.txt"
 check "the configured airport file is used" same_file "$work/configured/zurich-geneva.pln" \
   "$golden/msfs/zurich-geneva.pln"
