@@ -15,5 +15,8 @@ MessageAnswer ConfirmUnsavedPlan(App& app) {
 }
 
 bool MayDiscardRoute(App& app) {
-  return !app.route.routeUnsaved || ConfirmUnsavedPlan(app) != MessageAnswer::Cancel;
+  // After a failed build the bulk Save would only start another build: a Yes
+  // would promise a plan that is never written.
+  bool writableRouteUnsaved = app.route.routeUnsaved && app.route.routeBuilt;
+  return !writableRouteUnsaved || ConfirmUnsavedPlan(app) != MessageAnswer::Cancel;
 }

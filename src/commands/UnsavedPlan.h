@@ -12,6 +12,7 @@ struct App;
 // Answers the button chosen; callers stop only on Cancel.
 MessageAnswer ConfirmUnsavedPlan(App& app);
 
-// ConfirmUnsavedPlan when a built route is unsaved; true unless the user cancelled
-// (also true when there was nothing to ask).
+// ConfirmUnsavedPlan when the last build succeeded and its route is unsaved; true
+// unless the user cancelled (also true when there was nothing to ask, as after a
+// failed build, whose route no Save can write).
 bool MayDiscardRoute(App& app);

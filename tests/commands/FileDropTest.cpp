@@ -87,6 +87,7 @@ TEST_F(FileDropTest, UnsavedPlanIsAskedAboutFirst) {
     SCOPED_TRACE(c.name);
     TestApp t;
     std::strcpy(t.app.settings.destFileName, "lszh.pln");
+    t.app.route.routeBuilt = true;
     t.app.route.routeUnsaved = true;
     t.messages.Answer(c.answer);
     TakeDroppedSourcePlan(t.app, "C:\\Plans\\lsgg.txt");

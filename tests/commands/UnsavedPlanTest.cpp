@@ -92,6 +92,19 @@ TEST_F(UnsavedPlanTest, ASavedRouteIsNotAskedAbout) {
   EXPECT_TRUE(ConfigurationSaved());
 }
 
+// A build that failed after a successful one leaves the route unsaved, but the
+// bulk Save would only start another build: Yes would promise a plan never written.
+TEST_F(UnsavedPlanTest, AfterAFailedBuildClosingAndOpenGoOnWithoutTheQuestion) {
+  t.app.route.routeBuilt = false;
+  EXPECT_TRUE(SaveSessionOnExit(t.app));
+  t.dialogs.Choose("D:\\In\\next.txt", "next.txt");
+  OpenPlan(t.app);
+  EXPECT_TRUE(t.messages.Messages().empty());
+  EXPECT_TRUE(t.window.sentCommands.empty());
+  EXPECT_EQ(1u, t.dialogs.Dialogs().size());
+  EXPECT_TRUE(ConfigurationSaved());
+}
+
 // Closing the window and Windows shutting down share the same end of a session.
 TEST_F(UnsavedPlanTest, EndingTheSessionAfterYesSavesThePlansThenTheLastFiles) {
   t.messages.Answer(MessageAnswer::Yes);

@@ -18,7 +18,7 @@ constexpr const char* kAirports =
 // Everything a conversion needs in the case's folder, and a configuration that
 // points at it with all six bulk switches on.
 struct ConversionFolder {
-  explicit ConversionFolder(const DriverPaths& paths) : root(paths.work + "\\conversion") {
+  ConversionFolder(const DriverPaths& paths, const char* name) : root(paths.work + "\\" + name) {
     CreateDirectoryA(root.c_str(), nullptr);
     for (const char* folder : {"msfs", "acs", "rc", "sqb", "sfp", "nav", "out"}) {
       CreateDirectoryA((root + "\\" + folder).c_str(), nullptr);
@@ -192,7 +192,7 @@ void ExpectLastFilesStored(const MainWindowRun& run, const ConversionFolder& fol
 }
 
 void ConvertsASampleThroughTheWindow(const DriverPaths& paths, CaseReport& report) {
-  ConversionFolder folder(paths);
+  ConversionFolder folder(paths, "conversion");
   std::string configuration = folder.Configuration();
   MainWindowRun run(paths, "conversion", configuration.c_str(), report);
   if (run.Window() == nullptr) return;
@@ -209,8 +209,34 @@ void ConvertsASampleThroughTheWindow(const DriverPaths& paths, CaseReport& repor
   ExpectLastFilesStored(run, folder, report);
 }
 
+// A build that fails after one that succeeded leaves nothing Save could write:
+// closing asks no question (whose Yes would only start another build) and ends.
+void ClosesWithoutTheQuestionAfterAFailedBuild(const DriverPaths& paths, CaseReport& report) {
+  ConversionFolder folder(paths, "failed-build");
+  std::string configuration = folder.Configuration();
+  MainWindowRun run(paths, "failed-build", configuration.c_str(), report);
+  if (run.Window() == nullptr) return;
+  OpenAndBuild(run, folder, report);
+  WriteTextFile(folder.source(), "not a flight plan\r\n");
+  PostCommand(run.Window(), kBuildCommand);
+  AnswerNextMessage(run.Program(), report, "zurich-geneva.txt is not a valid FliteStar Flightplan file!",
+                    kIconError, "[OK]", IDOK);
+  AnswerNextMessage(run.Program(), report, "Failed to build Flight-Plan from file zurich-geneva.txt",
+                    kIconWarning, "[OK]", IDOK);
+  PostCommand(run.Window(), kExitCommand);
+  DWORD exitCode = 1;
+  if (report.Expect(run.Program().WaitForExit(exitCode), "Exit did not end the program (a question held it?)")) {
+    report.ExpectNumber(0, exitCode, "exit code");
+  }
+  run.Closed();
+  for (const char* plan : {"msfs\\zurich-geneva.pln", "sqb\\zurich-geneva.sbp"}) {
+    report.Expect(!FileExists(folder.root + "\\" + plan), std::string("a plan was written: ") + plan);
+  }
+}
+
 }  // namespace
 
 std::vector<GuiCase> ConversionCases() {
-  return {{"ConvertsASampleThroughTheWindow", ConvertsASampleThroughTheWindow}};
+  return {{"ConvertsASampleThroughTheWindow", ConvertsASampleThroughTheWindow},
+          {"ClosesWithoutTheQuestionAfterAFailedBuild", ClosesWithoutTheQuestionAfterAFailedBuild}};
 }
