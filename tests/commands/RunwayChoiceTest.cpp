@@ -57,6 +57,22 @@ TEST_F(RunwayChoiceTest, StoresOnlyEntriesUpToThirtyCharactersAndShowsTheStoredT
   }
 }
 
+// A drop-down list cannot show a text that is none of its entries: the box goes
+// back to the entry of the runway still stored, or to none.
+TEST_F(RunwayChoiceTest, ATooLongEntrySelectsTheEntryOfTheStoredRunwayAgain) {
+  Offer(kDepartureRunwayList, std::string(31, 'R'));
+  t.window.AddListEntry(kDepartureRunwayList, "16 12139 ");
+  t.window.SelectListEntry(kDepartureRunwayList, 1);
+  ChooseRunway(t.app, kDepartureRunwayList);
+  EXPECT_EQ(0, t.window.ListSelection(kDepartureRunwayList));
+  EXPECT_STREQ("16 12139 ", t.app.route.departureRunway);
+
+  t.app.route.departureRunway[0] = '\0';
+  t.window.SelectListEntry(kDepartureRunwayList, 1);
+  ChooseRunway(t.app, kDepartureRunwayList);
+  EXPECT_EQ(-1, t.window.ListSelection(kDepartureRunwayList));
+}
+
 TEST_F(RunwayChoiceTest, NoSelectionKeepsTheTextAndStoresMinusOne) {
   Offer(kLandingRunwayList, "22 12795 ");
   t.window.SelectListEntry(kLandingRunwayList, -1);
