@@ -37,18 +37,35 @@ bool JoinPath(char* out, const char* folder, std::initializer_list<const char*> 
   return CopyPath(out, path);
 }
 
+// The folder below its drive and root ("Windows" of "C:\Windows").
+const char* BelowRoot(const char* folder) {
+  if (folder[0] != '\0' && folder[1] == ':') folder += 2;
+  while (IsPathSeparator(*folder)) ++folder;
+  return folder;
+}
+
+// The old file of an earlier installation: in the Windows folder, or where
+// Windows Vista and later redirected a write there by a program without a
+// manifest, %LOCALAPPDATA%\VirtualStore\<the Windows folder below its root>.
+// False when neither can be opened.
+bool FindOldFile(EnvironmentPort& environment, FileSystem& files, char (&oldPath)[kPathSize]) {
+  char windowsFolder[kPathSize];
+  if (!environment.WindowsFolder(windowsFolder, sizeof windowsFolder)) return false;
+  if (JoinPath(oldPath, windowsFolder, {kConfigurationFileName}) && files.CanOpenForReading(oldPath)) return true;
+  const char* localAppData = environment.Variable("LOCALAPPDATA");
+  return IsSet(localAppData) &&
+         JoinPath(oldPath, localAppData, {"VirtualStore", BelowRoot(windowsFolder), kConfigurationFileName}) &&
+         files.CanOpenForReading(oldPath);
+}
+
 void LocateWindowsFiles(EnvironmentPort& environment, FileSystem& files, ConfigurationPaths& paths) {
   const char* appData = environment.Variable("APPDATA");
   if (IsSet(appData)) JoinPath(paths.writePath, appData, {kProgramFolder, kConfigurationFileName});
   std::strcpy(paths.readPath, paths.writePath);
   if (paths.writePath[0] != '\0' && files.CanOpenForReading(paths.writePath)) return;
 
-  char windowsFolder[kPathSize];
   char oldPath[kPathSize];
-  if (environment.WindowsFolder(windowsFolder, sizeof windowsFolder) &&
-      JoinPath(oldPath, windowsFolder, {kConfigurationFileName}) && files.CanOpenForReading(oldPath)) {
-    std::strcpy(paths.readPath, oldPath);
-  }
+  if (FindOldFile(environment, files, oldPath)) std::strcpy(paths.readPath, oldPath);
 }
 
 void LocateXdgFiles(EnvironmentPort& environment, ConfigurationPaths& paths) {

@@ -36,7 +36,8 @@ struct ConfigurationPaths {
 //   tests).
 // - Windows layout: the write path is %APPDATA%\PlanTransit\PlanTransit.cfg. The
 //   read path is the same file, or, while that cannot be opened, "PlanTransit.cfg"
-//   in the Windows folder when that one can.
+//   in the Windows folder when that one can, else the copy Windows redirected
+//   there, in %LOCALAPPDATA%\VirtualStore\<the Windows folder below its root>.
 // - Xdg layout: both paths are $XDG_CONFIG_HOME/PlanTransit/PlanTransit.cfg, with
 //   $HOME/.config in place of an unset, empty or relative XDG_CONFIG_HOME.
 // Folders are joined with the platform's separator. A path that would not fit 259

@@ -35,6 +35,7 @@ constexpr auto kWindows = ConfigurationLayout::Windows;
 constexpr auto kXdg = ConfigurationLayout::Xdg;
 constexpr const char* kPerUser = "/users/ann/AppData/Roaming/PlanTransit/PlanTransit.cfg";
 constexpr const char* kOld = "/windows/PlanTransit.cfg";
+constexpr const char* kRedirected = "/users/ann/AppData/Local/VirtualStore/windows/PlanTransit.cfg";
 
 TEST(ConfigurationLocationTest, PlacesTheFileByTheRulesOfEachLayout) {
   const LocationCase cases[] = {
@@ -52,6 +53,15 @@ TEST(ConfigurationLocationTest, PlacesTheFileByTheRulesOfEachLayout) {
        "/windows", {kPerUser, kOld}, kPerUser, kPerUser},
       {"old file read while the per-user one is missing", kWindows,
        {{"APPDATA", "/users/ann/AppData/Roaming"}}, "/windows", {kOld}, kOld, kPerUser},
+      {"old file redirected into the VirtualStore", kWindows,
+       {{"APPDATA", "/users/ann/AppData/Roaming"}, {"LOCALAPPDATA", "/users/ann/AppData/Local"}}, "/windows",
+       {kRedirected}, kRedirected, kPerUser},
+      {"the VirtualStore holds the Windows folder without its drive", kWindows,
+       {{"APPDATA", "/users/ann/AppData/Roaming"}, {"LOCALAPPDATA", "/users/ann/AppData/Local"}}, "C:/windows",
+       {kRedirected}, kRedirected, kPerUser},
+      {"the real Windows folder comes before the VirtualStore", kWindows,
+       {{"APPDATA", "/users/ann/AppData/Roaming"}, {"LOCALAPPDATA", "/users/ann/AppData/Local"}}, "/windows",
+       {kOld, kRedirected}, kOld, kPerUser},
       {"neither file yet", kWindows, {{"APPDATA", "/users/ann/AppData/Roaming"}}, "/windows", {}, kPerUser,
        kPerUser},
       {"APPDATA ending in a separator", kWindows, {{"APPDATA", "/users/ann/AppData/Roaming/"}}, "/windows", {},
