@@ -1,23 +1,31 @@
-// The help commands: WinHelp with "PlanTransit.hlp" where it can be used, else
-// the program's own help page, help.html beside the program, in the browser.
+// Every help request of the program in one place: WinHelp with "PlanTransit.hlp"
+// where the file is there and WinHelp takes the request, else the program's own
+// help page, help.html beside the program, in the browser. Current Windows (and
+// Wine) has no WinHelp viewer, so the page is what most users get.
 #pragma once
 
 #include "shell/Win32.h"
 
-struct Shell;
-
 // Help contents (40002, 9): WinHelp's finder for "PlanTransit.hlp".
-void ShowHelpContents(Shell& shell);
+void ShowHelpContents(HWND owner);
 
 // Help on Help (40005): WinHelp's own help.
-void ShowHelpOnHelp(Shell& shell);
+void ShowHelpOnHelp(HWND owner);
 
-// Context help for `item` (WM_HELP): the help-ID table's topic of the control.
-void ShowItemHelp(Shell& shell, HWND item);
+// The help topic `topic` of a dialog, as the settings sheet's Help button asks it.
+void ShowHelpTopic(HWND owner, DWORD topic);
 
-// Pop-up help for `control` (WM_CONTEXTMENU). Only where WinHelp works: a right
-// click does not open the browser.
-void ShowControlPopupHelp(Shell& shell, HWND control);
+// F1 on `control` (WM_HELP): its topic from the control-to-topic table `topics`.
+void ShowControlHelp(HWND control, const DWORD* topics);
 
-// Closes WinHelp's window for this program, if one was opened.
-void CloseHelp(Shell& shell);
+// The control a WM_HELP message with `lParam` asks help for.
+inline HWND HelpItem(LPARAM lParam) {
+  return static_cast<HWND>(reinterpret_cast<const HELPINFO*>(lParam)->hItemHandle);
+}
+
+// A right click on `control` (WM_CONTEXTMENU): WinHelp's pop-up help of its topic.
+void ShowControlHelpMenu(HWND control, const DWORD* topics);
+
+// Closes WinHelp's window for this program at its end; only once, and only when
+// WinHelp was opened at all.
+void CloseHelp();

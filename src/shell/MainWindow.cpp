@@ -11,6 +11,7 @@
 #include "commands/BuildCommand.h"
 #include "commands/BuildGuard.h"
 #include "commands/ButtonShortcuts.h"
+#include "commands/ContextHelpIds.h"
 #include "commands/MainWindowSetup.h"
 #include "commands/MenuHelpTexts.h"
 #include "commands/OpenCommand.h"
@@ -66,22 +67,19 @@ void OnDestroy(HWND window) {
   Shell& shell = *ShellOf(window);
   // An attached menu bar is destroyed with the window itself.
   if (GetMenu(window) != shell.mainMenu) DestroyMenu(shell.mainMenu);
-  CloseHelp(shell);
   PostQuitMessage(0);
 }
 
-// Closes the help system, which would otherwise outlive the program.
-void QuitHelp() { WinHelpA(nullptr, "PlanTransit.hlp", HELP_QUIT, 0); }
-
+// The help system would otherwise outlive the program.
 void OnClose(HWND window) {
   if (!SaveSessionOnExit(*ShellOf(window)->app)) return;
-  QuitHelp();
+  CloseHelp();
   DestroyWindow(window);
 }
 
 // Windows ends whatever the user answers; only the saving depends on it.
 BOOL OnQueryEndSession(HWND window) {
-  if (SaveSessionOnExit(*ShellOf(window)->app)) QuitHelp();
+  if (SaveSessionOnExit(*ShellOf(window)->app)) CloseHelp();
   return TRUE;
 }
 
@@ -112,8 +110,8 @@ void OnCommand(HWND window, int id, HWND, UINT code) {
       if (PassBuildGuard(*shell.app)) PrintRoute(shell);
       break;
     case kHelpTopicsCommand:
-    case kHelpButton: ShowHelpContents(shell); break;
-    case kHelpOnHelpCommand: ShowHelpOnHelp(shell); break;
+    case kHelpButton: ShowHelpContents(window); break;
+    case kHelpOnHelpCommand: ShowHelpOnHelp(window); break;
     case kSettingsCommand: ShowSettingsSheet(shell); break;
     case kDetailsButton: ShowRouteDetails(shell); break;
     case kAboutCommand: ShowAboutBox(shell); break;
@@ -126,7 +124,7 @@ LRESULT OnSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
   Shell& shell = *ShellOf(window);
   switch (LOWORD(wParam)) {
     case kHelpButton:
-    case kHelpTopicsCommand: ShowHelpContents(shell); return 0;
+    case kHelpTopicsCommand: ShowHelpContents(window); return 0;
     case kSettingsCommand: ShowSettingsSheet(shell); return 0;
     case kAboutCommand: ShowAboutBox(shell); return 0;
     default: return DefWindowProcA(window, WM_SYSCOMMAND, wParam, lParam);
@@ -154,13 +152,18 @@ LRESULT OnMenuChar(HWND window, WPARAM wParam, LPARAM lParam) {
 // Not passed on: a right click on the window's own surface asks no context help.
 void OnRButtonUp(HWND window, int x, int y, UINT) { ShowShortcutMenu(*ShellOf(window), POINT{x, y}); }
 
-LRESULT OnHelp(HWND window, LPARAM lParam) {
-  const HELPINFO* help = reinterpret_cast<const HELPINFO*>(lParam);
-  ShowItemHelp(*ShellOf(window), static_cast<HWND>(help->hItemHandle));
+const DWORD* MainWindowHelpTopics() { return reinterpret_cast<const DWORD*>(ContextHelpIds()); }
+
+LRESULT OnHelp(LPARAM lParam) {
+  ShowControlHelp(HelpItem(lParam), MainWindowHelpTopics());
   return 0;
 }
 
-void OnContextMenu(HWND window, HWND control, UINT, UINT) { ShowControlPopupHelp(*ShellOf(window), control); }
+// A right click on a control asks for its help; the window's own surface has the
+// shortcut menu instead.
+void OnContextMenu(HWND window, HWND control, UINT, UINT) {
+  if (control != window) ShowControlHelpMenu(control, MainWindowHelpTopics());
+}
 
 void OnDropFiles(HWND window, HDROP drop) { TakeFileDrop(*ShellOf(window), drop); }
 
@@ -186,7 +189,7 @@ LRESULT CALLBACK MainWindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPA
     case WM_SYSCOMMAND: return OnSysCommand(hwnd, wParam, lParam);
     case WM_MENUSELECT: return OnMenuSelect(hwnd, wParam);
     case WM_MENUCHAR: return OnMenuChar(hwnd, wParam, lParam);
-    case WM_HELP: return OnHelp(hwnd, lParam);
+    case WM_HELP: return OnHelp(lParam);
     default: return DefWindowProcA(hwnd, message, wParam, lParam);
   }
 }

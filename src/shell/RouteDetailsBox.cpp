@@ -7,7 +7,7 @@
 #include "App.h"
 #include "host/ControlIds.h"
 #include "present/RouteDetails.h"
-#include "shell/DialogHelp.h"
+#include "shell/Help.h"
 #include "shell/Shell.h"
 #include "shell/WindowCaption.h"
 
@@ -141,7 +141,7 @@ INT_PTR CALLBACK RouteDetailsProcedure(HWND dialog, UINT message, WPARAM wParam,
     case WM_COMMAND:
       if (EndsDialog(wParam)) EndDialog(dialog, LOWORD(wParam));
       return TRUE;
-    case WM_HELP: ShowControlHelp(*reinterpret_cast<const HELPINFO*>(lParam), kDetailsHelpTopics); return TRUE;
+    case WM_HELP: ShowControlHelp(HelpItem(lParam), kDetailsHelpTopics); return TRUE;
     case WM_CONTEXTMENU: ShowControlHelpMenu(reinterpret_cast<HWND>(wParam), kDetailsHelpTopics); return TRUE;
     default: return FALSE;
   }

@@ -13,7 +13,7 @@
 #include "config/SettingsSheet.h"
 #include "host/ControlIds.h"
 #include "shell/Bars.h"
-#include "shell/DialogHelp.h"
+#include "shell/Help.h"
 #include "shell/Shell.h"
 #include "shell/Win32MessagePort.h"
 
@@ -117,7 +117,7 @@ BOOL OnPageNotify(HWND page, const NMHDR& header) {
     case PSN_APPLY: OnPageApply(page); return TRUE;
     case PSN_KILLACTIVE:
     case PSN_RESET: SetMessageResult(page, FALSE); return TRUE;
-    case PSN_HELP: WinHelpA(page, kHelpFileName, HELP_CONTEXT, kSheetTopic); return TRUE;
+    case PSN_HELP: ShowHelpTopic(page, kSheetTopic); return TRUE;
     default: return FALSE;
   }
 }
@@ -127,7 +127,7 @@ INT_PTR CALLBACK SettingsPageProcedure(HWND page, UINT message, WPARAM wParam, L
     case WM_INITDIALOG: OnPageInit(page, *reinterpret_cast<const PROPSHEETPAGEA*>(lParam)); return TRUE;
     case WM_COMMAND: OnPageCommand(page, LOWORD(wParam), HIWORD(wParam)); return TRUE;
     case WM_NOTIFY: return OnPageNotify(page, *reinterpret_cast<const NMHDR*>(lParam));
-    case WM_HELP: ShowControlHelp(*reinterpret_cast<const HELPINFO*>(lParam), kSheetHelpTopics); return TRUE;
+    case WM_HELP: ShowControlHelp(HelpItem(lParam), kSheetHelpTopics); return TRUE;
     case WM_CONTEXTMENU: ShowControlHelpMenu(reinterpret_cast<HWND>(wParam), kSheetHelpTopics); return TRUE;
     default: return FALSE;
   }
