@@ -17,9 +17,10 @@ constexpr const char* kVersion = "plantransit-convert 1.0.8";
 const std::map<std::string, ExportCode> kFormatNames = {
     {"msfs", kExportMsfs}, {"acs-gps", kExportAcsGps}, {"rc99", kExportRc99},
     {"sqb", kExportSqb},   {"sfp", kExportSfp},        {"nav", kExportNav},
+    {"msfs2020", kExportMsfsXml}, {"xplane", kExportXPlane}, {"garmin", kExportGarmin}, {"gpx", kExportGpx},
 };
 
-constexpr const char* kFormatList = "msfs, acs-gps, rc99, sqb, sfp, nav or all";
+constexpr const char* kFormatList = "msfs, acs-gps, rc99, sqb, sfp, nav, msfs2020, xplane, garmin, gpx or all";
 
 const std::map<std::string, int> kNamingRules = {{"source", 0}, {"icao", 1}, {"names", 2}};
 const std::map<std::string, int> kFlightTypes = {{"vfr", 0}, {"ifr", 1}};
@@ -66,8 +67,10 @@ void AddChoice(CLI::App& app, const char* names, int& value, const std::map<std:
 void Describe(CLI::App& app, ConvertOptions& options, std::string& formatList) {
   app.description(
       "Converts FliteStar/FliteMap \"Generic Text format\" flight plans into flight plans for "
-      "Microsoft Flight Simulator, ACS-GPS, SquawkBox, Radar Contact, Super Flight Planner and "
-      "Nav Flight Planner.");
+      "Microsoft Flight Simulator 2000/2002 (msfs), ACS-GPS, Radar Contact (rc99), SquawkBox (sqb), "
+      "Super Flight Planner (sfp), Nav Flight Planner (nav), Microsoft Flight Simulator 2020/2024, FSX and "
+      "Prepar3D (msfs2020), X-Plane 11/12 (xplane), Garmin GNS/GTN units and Garmin Pilot (garmin) and "
+      "GPX 1.1 maps and tools (gpx).");
   app.add_option("SOURCE", options.sources, "FliteStar/FliteMap Generic Text export(s)")->option_text("FILE...");
   app.add_option("-f,--format", formatList, std::string("comma-separated: ") + kFormatList + " (default msfs)")
       ->option_text("LIST");

@@ -33,6 +33,10 @@ constexpr NumberField kNumberFields[] = {
     {"bulkRc99", &ProgramSettings::bulkRc99},
     {"bulkSqb", &ProgramSettings::bulkSqb},
     {"bulkSfp", &ProgramSettings::bulkSfp},
+    {"bulkMsfsXml", &ProgramSettings::bulkMsfsXml},
+    {"bulkXPlane", &ProgramSettings::bulkXPlane},
+    {"bulkGarmin", &ProgramSettings::bulkGarmin},
+    {"bulkGpx", &ProgramSettings::bulkGpx},
 };
 
 constexpr TextField kTextFields[] = {
@@ -50,6 +54,10 @@ constexpr TextField kTextFields[] = {
     {"rc99Dir", &ProgramSettings::rc99Dir},
     {"sqbDir", &ProgramSettings::sqbDir},
     {"sfpDir", &ProgramSettings::sfpDir},
+    {"msfsXmlDir", &ProgramSettings::msfsXmlDir},
+    {"xplaneDir", &ProgramSettings::xplaneDir},
+    {"garminDir", &ProgramSettings::garminDir},
+    {"gpxDir", &ProgramSettings::gpxDir},
 };
 
 }  // namespace

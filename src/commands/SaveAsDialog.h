@@ -6,7 +6,7 @@ struct App;
 
 // Shows the save dialog (title "Save as... Flight plan", one filter per export
 // type in code order and "All files (*.*)" last, the filter `exportType` selected
-// (the first when `exportType` is not 1 to 7), initial folder `defaultDestDir`),
+// (the first when `exportType` is not 1 to 11), initial folder `defaultDestDir`),
 // starting from the file in `path` and `name`
 // (kPathSize-byte buffers). On OK stores the filter the user ended with as the new
 // `exportType`, warns that types 2 to 6 are not yet tested, copies the full path

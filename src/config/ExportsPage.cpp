@@ -34,13 +34,27 @@ constexpr ExportRow kExportRows[] = {
      {kSqbFolderButton, kSqbFolderEdit, &ProgramSettings::sqbDir, kDestinationFolderPrompt}, "DefSQBDir"},
     {kBulkNavCheck, &ProgramSettings::bulkNav, "NAV",
      {kNavFolderButton, kNavFolderEdit, &ProgramSettings::navDir, kDestinationFolderPrompt}, "DefNAVDir"},
+    {kBulkMsfsXmlCheck, &ProgramSettings::bulkMsfsXml, "MSFS2020",
+     {kMsfsXmlFolderButton, kMsfsXmlFolderEdit, &ProgramSettings::msfsXmlDir, kDestinationFolderPrompt},
+     "DefMSFS2020Dir"},
+    {kBulkXPlaneCheck, &ProgramSettings::bulkXPlane, "XPLANE",
+     {kXPlaneFolderButton, kXPlaneFolderEdit, &ProgramSettings::xplaneDir, kDestinationFolderPrompt},
+     "DefXPLANEDir"},
+    {kBulkGarminCheck, &ProgramSettings::bulkGarmin, "GARMIN",
+     {kGarminFolderButton, kGarminFolderEdit, &ProgramSettings::garminDir, kDestinationFolderPrompt},
+     "DefGARMINDir"},
+    {kBulkGpxCheck, &ProgramSettings::bulkGpx, "GPX",
+     {kGpxFolderButton, kGpxFolderEdit, &ProgramSettings::gpxDir, kDestinationFolderPrompt}, "DefGPXDir"},
 };
 
-// The orders in which the switches and the folders are stored, by check box.
-constexpr int kSwitchStoreOrder[] = {kBulkAcsGpsCheck, kBulkMsfsCheck, kBulkNavCheck,
-                                     kBulkRc99Check,   kBulkSqbCheck,  kBulkSfpCheck};
-constexpr int kFolderStoreOrder[] = {kBulkAcsGpsCheck, kBulkNavCheck, kBulkRc99Check,
-                                     kBulkSqbCheck,    kBulkSfpCheck, kBulkMsfsCheck};
+// The orders in which the switches and the folders are stored, by check box; the
+// types of today's simulators follow the six of old in the order of their rows.
+constexpr int kSwitchStoreOrder[] = {kBulkAcsGpsCheck,  kBulkMsfsCheck,   kBulkNavCheck,    kBulkRc99Check,
+                                     kBulkSqbCheck,     kBulkSfpCheck,    kBulkMsfsXmlCheck, kBulkXPlaneCheck,
+                                     kBulkGarminCheck,  kBulkGpxCheck};
+constexpr int kFolderStoreOrder[] = {kBulkAcsGpsCheck,  kBulkNavCheck,    kBulkRc99Check,   kBulkSqbCheck,
+                                     kBulkSfpCheck,     kBulkMsfsCheck,   kBulkMsfsXmlCheck, kBulkXPlaneCheck,
+                                     kBulkGarminCheck,  kBulkGpxCheck};
 
 const ExportRow& RowOf(int checkId) {
   for (const ExportRow& row : kExportRows) {

@@ -17,13 +17,17 @@ struct ProgramSettings {
   int32_t defaultFlightType;   // 0 VFR, 1 IFR
   int32_t defaultRouteType;    // 0 Direct GPS, 1 VOR to VOR, 2 low, 3 high airways
   int32_t airportSource;       // 0 FliteStar/FliteMap data, 1 MS FS data
-  int32_t exportType;          // 1..6 a writer, 7 "All files (*.*)"
+  int32_t exportType;          // 1..10 a writer, 11 "All files (*.*)"
   int32_t bulkAcsGps;
   int32_t bulkNav;
   int32_t bulkMsfs;
   int32_t bulkRc99;
   int32_t bulkSqb;
   int32_t bulkSfp;
+  int32_t bulkMsfsXml;         // MSFS 2020/2024, FSX, Prepar3D
+  int32_t bulkXPlane;
+  int32_t bulkGarmin;
+  int32_t bulkGpx;
   char airportFilePath[kPathSize];
   char airportFileName[kPathSize];
   char sourceFilePath[kPathSize];
@@ -38,4 +42,8 @@ struct ProgramSettings {
   char rc99Dir[kPathSize];
   char sqbDir[kPathSize];
   char sfpDir[kPathSize];
+  char msfsXmlDir[kPathSize];
+  char xplaneDir[kPathSize];
+  char garminDir[kPathSize];
+  char gpxDir[kPathSize];
 };

@@ -62,6 +62,10 @@ constexpr IntegerSetting kIntegerSettings[] = {
     {kStartup, "RC99", 0, &ProgramSettings::bulkRc99},
     {kStartup, "SQB", 0, &ProgramSettings::bulkSqb},
     {kStartup, "SFP", 0, &ProgramSettings::bulkSfp},
+    {kStartup, "MSFS2020", 0, &ProgramSettings::bulkMsfsXml},
+    {kStartup, "XPLANE", 0, &ProgramSettings::bulkXPlane},
+    {kStartup, "GARMIN", 0, &ProgramSettings::bulkGarmin},
+    {kStartup, "GPX", 0, &ProgramSettings::bulkGpx},
 };
 
 constexpr TextSetting kTextSettings[] = {
@@ -84,6 +88,10 @@ constexpr BulkFolderSetting kOtherBulkFolders[] = {
     {"DefRC99Dir", &ProgramSettings::rc99Dir},
     {"DefSQBDir", &ProgramSettings::sqbDir},
     {"DefSFPDir", &ProgramSettings::sfpDir},
+    {"DefMSFS2020Dir", &ProgramSettings::msfsXmlDir},
+    {"DefXPLANEDir", &ProgramSettings::xplaneDir},
+    {"DefGARMINDir", &ProgramSettings::garminDir},
+    {"DefGPXDir", &ProgramSettings::gpxDir},
 };
 
 // The Flight Simulator's own plan folder. False, with `folder` empty, when no

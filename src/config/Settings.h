@@ -12,7 +12,8 @@ struct App;
 // no message. Integers first, then texts, then the bulk folders: `msfsDir` empty
 // or missing becomes the Flight Simulator folder followed by "\Flights\MyFlts",
 // else a copy of a non-empty `defaultDestDir`, else the current folder; the other
-// five bulk folders (NAV, ACS-GPS, RC99, SQB, SFP) take the last two fallbacks.
+// bulk folders (NAV, ACS-GPS, RC99, SQB, SFP, MSFS2020, XPLANE, GARMIN, GPX) take
+// the last two fallbacks.
 // Values are taken as stored, without range checks; texts are cut to 259
 // characters. Needs app.host.files, .environment and .registry.
 void LoadSettings(App& app);

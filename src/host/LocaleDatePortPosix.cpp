@@ -11,7 +11,7 @@ constexpr const char* kLongDateFormat = "%A, %B %d, %Y";
 
 // Today as a broken-down time: the fixed day of SOURCE_DATE_EPOCH, else the local
 // clock's. False when neither gives a day.
-bool Today(std::tm& today) {
+bool TodayTm(std::tm& today) {
   CalendarDate fixed{};
   switch (ReadSourceDateEpoch(fixed)) {
     case SourceDateEpoch::Valid:
@@ -32,11 +32,18 @@ bool Today(std::tm& today) {
 
 }  // namespace
 
+bool LocaleDatePort::Today(CalendarDate& today) {
+  std::tm day;
+  if (!TodayTm(day)) return false;
+  today = CalendarDate{day.tm_year + 1900, day.tm_mon + 1, day.tm_mday, day.tm_wday};
+  return true;
+}
+
 bool LocaleDatePort::FormatTodayLongDate(char* buffer, std::size_t size) {
   if (size == 0) return false;
   buffer[0] = '\0';
   std::tm today;
-  if (!Today(today)) return false;
+  if (!TodayTm(today)) return false;
   if (std::strftime(buffer, size, kLongDateFormat, &today) == 0) {
     buffer[0] = '\0';  // the buffer's content is undefined after a failed strftime
     return false;

@@ -30,3 +30,15 @@ bool LocaleDatePort::FormatTodayLongDate(char* buffer, std::size_t size) {
   }
   return true;
 }
+
+bool LocaleDatePort::Today(CalendarDate& today) {
+  switch (ReadSourceDateEpoch(today)) {
+    case SourceDateEpoch::Valid: return true;
+    case SourceDateEpoch::Malformed: return false;
+    case SourceDateEpoch::NotSet: break;
+  }
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  today = CalendarDate{now.wYear, now.wMonth, now.wDay, now.wDayOfWeek};
+  return true;
+}

@@ -54,13 +54,37 @@ const ExportType kExportTypes[kExportTypeCount] = {
      "Nav Flight Planner Flight-Plan %s successfully created!\n",
      "Nav Flight Planner Flight-Plan %s could not be created!\n",
      &ProgramSettings::bulkNav, &ProgramSettings::navDir},
+    {kExportMsfsXml, "MSFS2020", "Microsoft Flight Simulator 2020/2024, FSX, Prepar3D", ".pln",
+     "MSFS 2020/2024, FSX, P3D Flightplan Files (*.pln)", "*.pln", WriteMsfsXmlPlan,
+     {"No MSFS 2020/2024 Flightplan Filename supplied!", "An MSFS 2020/2024 Flight plan %s already exists!\n",
+      "Failed to create MSFS 2020/2024 Flight plan %s", "Error while writing to MSFS 2020/2024 Flightplan file %s"},
+     "MSFS 2020/2024 Flight-Plan %s successfully created!\n", "MSFS 2020/2024 Flight-Plan %s could not be created!\n",
+     &ProgramSettings::bulkMsfsXml, &ProgramSettings::msfsXmlDir},
+    {kExportXPlane, "XPLANE", "X-Plane 11/12", ".fms", "X-Plane 11/12 Flightplan Files (*.fms)", "*.fms",
+     WriteXPlanePlan,
+     {"No X-Plane Flightplan Filename supplied!", "An X-Plane Flight plan %s already exists!\n",
+      "Failed to create X-Plane Flight plan %s", "Error while writing to X-Plane Flightplan file %s"},
+     "X-Plane Flight-Plan %s successfully created!\n", "X-Plane Flight-Plan %s could not be created!\n",
+     &ProgramSettings::bulkXPlane, &ProgramSettings::xplaneDir},
+    {kExportGarmin, "GARMIN", "Garmin GNS/GTN, Garmin Pilot", ".fpl", "Garmin Flightplan Files (*.fpl)", "*.fpl",
+     WriteGarminPlan,
+     {"No Garmin Flightplan Filename supplied!", "A Garmin Flight plan %s already exists!\n",
+      "Failed to create Garmin Flight plan %s", "Error while writing to Garmin Flightplan file %s"},
+     "Garmin Flight-Plan %s successfully created!\n", "Garmin Flight-Plan %s could not be created!\n",
+     &ProgramSettings::bulkGarmin, &ProgramSettings::garminDir},
+    {kExportGpx, "GPX", "GPX 1.1 route", ".gpx", "GPX Route Files (*.gpx)", "*.gpx", WriteGpxPlan,
+     {"No GPX Route Filename supplied!", "A GPX Route %s already exists!\n", "Failed to create GPX Route %s",
+      "Error while writing to GPX Route file %s"},
+     "GPX Route %s successfully created!\n", "GPX Route %s could not be created!\n", &ProgramSettings::bulkGpx,
+     &ProgramSettings::gpxDir},
 };
 
-const ExportCode kBulkOrder[kExportTypeCount] = {kExportMsfs, kExportAcsGps, kExportSqb,
-                                                 kExportRc99, kExportSfp,    kExportNav};
+const ExportCode kBulkOrder[kExportTypeCount] = {kExportMsfs, kExportAcsGps,  kExportSqb,    kExportRc99,
+                                                 kExportSfp,  kExportNav,     kExportMsfsXml, kExportXPlane,
+                                                 kExportGarmin, kExportGpx};
 
 const ExportType* FindExportType(int code) {
-  if (code < kExportMsfs || code > kExportNav) return nullptr;
+  if (code < kExportMsfs || code > kExportGpx) return nullptr;
   return &kExportTypes[code - kExportMsfs];
 }
 

@@ -17,10 +17,14 @@ enum ExportCode : int32_t {
   kExportSqb = 4,
   kExportSfp = 5,
   kExportNav = 6,
-  kExportAllFiles = 7,  // the "All files (*.*)" filter: selects no writer
+  kExportMsfsXml = 7,   // MSFS 2020/2024, FSX, Prepar3D
+  kExportXPlane = 8,
+  kExportGarmin = 9,
+  kExportGpx = 10,
+  kExportAllFiles = 11,  // the "All files (*.*)" filter: selects no writer
 };
 
-constexpr int kExportTypeCount = 6;
+constexpr int kExportTypeCount = 10;
 
 // Writes the route as one plan. `path` is the full path, `name` the file name
 // used in messages; both are 260-byte buffers whose extension the writer replaces
@@ -50,13 +54,15 @@ struct ExportType {
   char (ProgramSettings::*bulkFolder)[kPathSize];
 };
 
-// The six types in code order (1..6).
+// The types in code order (1..10): the six plans of the early simulators and
+// planners, then those of the simulators flown today.
 extern const ExportType kExportTypes[kExportTypeCount];
 
-// The order of the bulk run: MSFS, ACS-GPS, SQB, RC99, SFP, NAV.
+// The order of the bulk run: MSFS, ACS-GPS, SQB, RC99, SFP, NAV, then MSFS2020,
+// XPLANE, GARMIN, GPX.
 extern const ExportCode kBulkOrder[kExportTypeCount];
 
-// The type with this code, or null for 7 and any other value.
+// The type with this code, or null for 11 ("All files") and any other value.
 const ExportType* FindExportType(int code);
 
 // The extension that naming gives a code: its type's, or ".pln" for any other.

@@ -1,12 +1,11 @@
 // Writer of export type MSFS: the header block, then one block per waypoint line.
 #include "writers/MsfsWriter.h"
 
-#include <cstring>
-
 #include "host/ControlIds.h"
 #include "host/WindowPort.h"
 #include "writers/ExportFrame.h"
 #include "writers/PlanWriters.h"
+#include "writers/RunwayWord.h"
 #include "writers/Truncation.h"
 
 namespace {
@@ -51,16 +50,6 @@ void WriteWaypointLine(PlanStream& out, int index, const WaypointRow& row) {
             row.lonDegrees, row.lonMinutes, row.altitude);
 }
 
-// The first blank-delimited word of the runway text ("16" of "16 12139 "); empty
-// when the text holds no word, so the line never carries a missing value.
-void FirstWord(const char* text, char (&word)[kRunwayTextLength + 1]) {
-  while (*text == ' ') ++text;
-  std::size_t length = std::strcspn(text, " ");
-  if (length > kRunwayTextLength) length = kRunwayTextLength;
-  std::memcpy(word, text, length);
-  word[length] = '\0';
-}
-
 }  // namespace
 
 void WriteMsfsHeader(PlanStream& out, App& app) {
@@ -75,7 +64,7 @@ void WriteMsfsHeader(PlanStream& out, App& app) {
   out.Print("cruising_altitude=%d\n", TruncatedToInt32(route.cruiseAltitude));
   WriteAirportLine(out, "departure_id=", departure);
   char position[kRunwayTextLength + 1];
-  FirstWord(route.departureRunway, position);
+  FirstRunwayWord(route.departureRunway, position);
   out.Print("departure_position=%s\n", position);
   WriteAirportLine(out, "destination_id=", destination);
   WriteAirportLine(out, "alternate_id=", destination);

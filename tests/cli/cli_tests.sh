@@ -92,12 +92,13 @@ check "the Radar Contact plan is the golden one, dated from SOURCE_DATE_EPOCH" \
 
 # --- every format, each in its folder -------------------------------------------
 run --airports "$airports" --format all --naming icao --out-dir "$work/all" "$samples/zurich-geneva.txt"
-check "all six formats are written" [ "$status" -eq 0 ]
+check "all ten formats are written" [ "$status" -eq 0 ]
 for written in MSFS/LSZH-LSGG.pln ACS-GPS/LSZH-LSGG.prg SQB/LSZH-LSGG.sbp RC99/LSZH-LSGG.apl \
-               SFP/LSZH-LSGG.pln NAV/LSZH-LSGG.pln; do
+               SFP/LSZH-LSGG.pln NAV/LSZH-LSGG.pln MSFS2020/LSZH-LSGG.pln XPLANE/LSZH-LSGG.fms \
+               GARMIN/LSZH-LSGG.fpl GPX/LSZH-LSGG.gpx; do
   check "$written exists" [ -s "$work/all/$written" ]
 done
-check "six paths on standard output" [ "$(grep -c . <<<"$out")" -eq 6 ]
+check "ten paths on standard output" [ "$(grep -c . <<<"$out")" -eq 10 ]
 check "the SquawkBox plan is the golden one" same_file "$work/all/SQB/LSZH-LSGG.sbp" "$golden/squawkbox/zurich-geneva.sbp"
 
 # --- the overwrite question ---------------------------------------------------
@@ -164,7 +165,7 @@ check "--settings exits 0" [ "$status" -eq 0 ]
 check "--settings names the file in use" contains "$out" "configuration=$work/test.cfg"
 check "--settings shows the stored naming rule" contains "$out" $'\nautogenMode=2\n'
 check "--settings shows the defaults of missing keys" contains "$out" $'\nexportType=1\n'
-check "--settings lists every field" [ "$(grep -c = <<<"$out")" -eq 31 ]
+check "--settings lists every field" [ "$(grep -c = <<<"$out")" -eq 39 ]
 PLANTRANSIT_CONFIG="$work/test.cfg" run --force --out-dir "$work/configured" "$samples/zurich-geneva.txt"
 check "the configured airport file is used" same_file "$work/configured/zurich-geneva.pln" \
   "$golden/msfs/zurich-geneva.pln"

@@ -40,9 +40,12 @@ TEST_F(SaveAsDialogTest, OffersOneFilterPerExportTypeAndAllFilesLast) {
   EXPECT_EQ((std::vector<std::string>{
                 "MS FS2000/2002 Flightplan Files (*.pln)", "ACS-GPS Flightplan Files (*.prg)",
                 "Radar Contact Flightplan Files (*.apl)", "SquawkBox Flightplan Files (*.sbp)",
-                "SFP Flightplan Files (*.pln)", "Nav Flightplan Files (*.pln)", "All files (*.*)"}),
+                "SFP Flightplan Files (*.pln)", "Nav Flightplan Files (*.pln)",
+                "MSFS 2020/2024, FSX, P3D Flightplan Files (*.pln)", "X-Plane 11/12 Flightplan Files (*.fms)",
+                "Garmin Flightplan Files (*.fpl)", "GPX Route Files (*.gpx)", "All files (*.*)"}),
             dialog.filterDescriptions);
-  EXPECT_EQ((std::vector<std::string>{"*.pln", "*.prg", "*.apl", "*.sbp", "*.pln", "*.pln", "*.*"}),
+  EXPECT_EQ((std::vector<std::string>{"*.pln", "*.prg", "*.apl", "*.sbp", "*.pln", "*.pln", "*.pln", "*.fms",
+                                      "*.fpl", "*.gpx", "*.*"}),
             dialog.filterPatterns);
   EXPECT_EQ("D:\\Out", dialog.initialFolder);
   EXPECT_EQ("pln", dialog.defaultExtension);
@@ -59,7 +62,7 @@ TEST_F(SaveAsDialogTest, OpensOnTheCurrentExportTypeAndTheCurrentDestination) {
 }
 
 TEST_F(SaveAsDialogTest, TheChosenFilterBecomesTheExportTypeWithTheNoticeForUntestedTypes) {
-  for (int filter = 1; filter <= 7; ++filter) {
+  for (int filter = 1; filter <= 11; ++filter) {
     SCOPED_TRACE("filter " + std::to_string(filter));
     TestApp fresh;
     fresh.app.settings.exportType = 1;
@@ -83,7 +86,7 @@ TEST_F(SaveAsDialogTest, TheChosenFilterBecomesTheExportTypeWithTheNoticeForUnte
 }
 
 TEST_F(SaveAsDialogTest, AnExportTypeWithoutAFilterOpensOnTheFirstFilter) {
-  for (int exportType : {0, -1, 8, 99}) {
+  for (int exportType : {0, -1, 12, 99}) {
     SCOPED_TRACE("exportType " + std::to_string(exportType));
     TestApp fresh;
     fresh.app.settings.exportType = exportType;
@@ -106,14 +109,16 @@ TEST_F(SaveAsDialogTest, CancelKeepsTheExportTypeAndTheDestination) {
   EXPECT_TRUE(t.messages.Messages().empty());
 }
 
-TEST_F(SaveAsDialogTest, AllFilesKeepsTypeSevenForTheNextDialog) {
-  t.dialogs.Choose("D:\\Out\\a", "a", 7);
+// "All files" follows the ten types, so every stored type of older versions
+// (1 to 6) keeps its filter.
+TEST_F(SaveAsDialogTest, AllFilesKeepsTypeElevenForTheNextDialog) {
+  t.dialogs.Choose("D:\\Out\\a", "a", 11);
   t.dialogs.Choose("D:\\Out\\b", "b");
   EXPECT_EQ(1, SaveAs());
   EXPECT_EQ(1, SaveAs());
   ASSERT_EQ(2u, t.dialogs.Dialogs().size());
-  EXPECT_EQ(7, t.dialogs.Dialogs()[1].filterIndex);
-  EXPECT_EQ(7, t.app.settings.exportType);
+  EXPECT_EQ(11, t.dialogs.Dialogs()[1].filterIndex);
+  EXPECT_EQ(11, t.app.settings.exportType);
   EXPECT_TRUE(t.messages.Messages().empty());
 }
 

@@ -155,11 +155,11 @@ TEST_F(SavePlanAsTest, AFailedWriterShowsItsFailureMessage) {
 }
 
 TEST_F(SavePlanAsTest, TheAllFilesFilterWritesNothingAndSaysNothing) {
-  t.dialogs.Choose("E:\\Plans\\trip.txt", "trip.txt", 7);
+  t.dialogs.Choose("E:\\Plans\\trip.txt", "trip.txt", 11);
   SavePlanAs(t.app);
   EXPECT_TRUE(t.files.files.empty());
   EXPECT_TRUE(t.messages.Messages().empty());
-  EXPECT_EQ(7, t.app.settings.exportType);
+  EXPECT_EQ(11, t.app.settings.exportType);
   EXPECT_EQ("E:\\Plans\\trip.txt", t.window.texts[kDestinationEdit]);
   EXPECT_TRUE(t.app.route.routeUnsaved);
 }

@@ -139,7 +139,9 @@ TEST_F(SettingsSheetTest, FlagOfACancelledSheetMakesTheNextOkStoreTheReloadedVal
   EXPECT_EQ(std::vector<std::string>{kSaved}, Messages());
 }
 
-TEST_F(SettingsSheetTest, ExportsWritesItsTwelveKeysInOrderAndStaysChangedForTheRestOfTheRun) {
+// The keys of today's simulators follow the six of old, so files written by
+// older versions load unchanged.
+TEST_F(SettingsSheetTest, ExportsWritesItsTwentyKeysInOrderAndStaysChangedForTheRestOfTheRun) {
   Open();
   FakeSettingsPage& page = ShowExports();
   page.checked[kBulkSqbCheck] = true;
@@ -147,35 +149,41 @@ TEST_F(SettingsSheetTest, ExportsWritesItsTwelveKeysInOrderAndStaysChangedForThe
   EXPECT_EQ(1, page.applyEnabled);
 
   Apply();
-  EXPECT_EQ(12, disk.replacements);
+  EXPECT_EQ(20, disk.replacements);
   EXPECT_EQ(
       "[Startup]\r\nACS-GPS=0\r\nMSFS=0\r\nNAV=0\r\nRC99=0\r\nSQB=1\r\nSFP=0\r\n"
+      "MSFS2020=0\r\nXPLANE=0\r\nGARMIN=0\r\nGPX=0\r\n"
       "\r\n[DefACSGPSDir]\r\nPathname=Please select a valid path\r\n"
       "\r\n[DefNAVDir]\r\nPathname=Please select a valid path\r\n"
       "\r\n[DefRC99Dir]\r\nPathname=Please select a valid path\r\n"
       "\r\n[DefSQBDir]\r\nPathname=Please select a valid path\r\n"
       "\r\n[DefSFPDir]\r\nPathname=Please select a valid path\r\n"
-      "\r\n[DefMSFSDir]\r\nPathname=Please select a valid path\r\n",
+      "\r\n[DefMSFSDir]\r\nPathname=Please select a valid path\r\n"
+      "\r\n[DefMSFS2020Dir]\r\nPathname=Please select a valid path\r\n"
+      "\r\n[DefXPLANEDir]\r\nPathname=Please select a valid path\r\n"
+      "\r\n[DefGARMINDir]\r\nPathname=Please select a valid path\r\n"
+      "\r\n[DefGPXDir]\r\nPathname=Please select a valid path\r\n",
       Stored());
   EXPECT_EQ(1, t.app.settings.bulkSqb);
   EXPECT_TRUE(Messages().empty());
   EXPECT_TRUE(flags.exportsChanged);
 
   Apply();  // without a change: written again
-  EXPECT_EQ(24, disk.replacements);
+  EXPECT_EQ(40, disk.replacements);
   Open();  // a sheet whose Exports tab is never shown stores nothing
   Apply();
-  EXPECT_EQ(24, disk.replacements);
+  EXPECT_EQ(40, disk.replacements);
   Open();
   ShowExports();
   Apply();
-  EXPECT_EQ(36, disk.replacements);
+  EXPECT_EQ(60, disk.replacements);
 }
 
 TEST_F(SettingsSheetTest, ExportsReadsEverySwitchIntoItsField) {
   Open();
   FakeSettingsPage& page = ShowExports();
-  for (int id : {kBulkMsfsCheck, kBulkAcsGpsCheck, kBulkSfpCheck, kBulkRc99Check, kBulkSqbCheck, kBulkNavCheck}) {
+  for (int id : {kBulkMsfsCheck, kBulkAcsGpsCheck, kBulkSfpCheck, kBulkRc99Check, kBulkSqbCheck, kBulkNavCheck,
+                 kBulkMsfsXmlCheck, kBulkXPlaneCheck, kBulkGarminCheck, kBulkGpxCheck}) {
     page.checked[id] = true;
   }
   ClickExports(kBulkNavCheck);
@@ -187,6 +195,10 @@ TEST_F(SettingsSheetTest, ExportsReadsEverySwitchIntoItsField) {
   EXPECT_EQ(1, s.bulkRc99);
   EXPECT_EQ(1, s.bulkSqb);
   EXPECT_EQ(1, s.bulkNav);
+  EXPECT_EQ(1, s.bulkMsfsXml);
+  EXPECT_EQ(1, s.bulkXPlane);
+  EXPECT_EQ(1, s.bulkGarmin);
+  EXPECT_EQ(1, s.bulkGpx);
 }
 
 TEST_F(SettingsSheetTest, PickedSourceFolderSurvivesATabSwitchAndIsStored) {

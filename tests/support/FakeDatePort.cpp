@@ -11,3 +11,8 @@ bool FakeDatePort::FormatTodayLongDate(char* buffer, std::size_t size) {
   std::snprintf(buffer, size, "%s", longDate.c_str());
   return true;
 }
+
+bool FakeDatePort::Today(CalendarDate& today) {
+  if (available) today = day;
+  return available;
+}

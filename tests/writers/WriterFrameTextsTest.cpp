@@ -48,6 +48,19 @@ const ExpectedFrameTexts kExpected[] = {
      "An Nav Flight Planner Flight plan plan.pln already exists!\nDo you want to overwrite it?",
      "Failed to create Nav Flight Planner Flight plan plan.pln",
      "Error while writing to Nav Flightplan file plan.pln"},
+    {kExportMsfsXml, "out/plan.pln", "No MSFS 2020/2024 Flightplan Filename supplied!",
+     "An MSFS 2020/2024 Flight plan plan.pln already exists!\nDo you want to overwrite it?",
+     "Failed to create MSFS 2020/2024 Flight plan plan.pln",
+     "Error while writing to MSFS 2020/2024 Flightplan file plan.pln"},
+    {kExportXPlane, "out/plan.fms", "No X-Plane Flightplan Filename supplied!",
+     "An X-Plane Flight plan plan.fms already exists!\nDo you want to overwrite it?",
+     "Failed to create X-Plane Flight plan plan.fms", "Error while writing to X-Plane Flightplan file plan.fms"},
+    {kExportGarmin, "out/plan.fpl", "No Garmin Flightplan Filename supplied!",
+     "A Garmin Flight plan plan.fpl already exists!\nDo you want to overwrite it?",
+     "Failed to create Garmin Flight plan plan.fpl", "Error while writing to Garmin Flightplan file plan.fpl"},
+    {kExportGpx, "out/plan.gpx", "No GPX Route Filename supplied!",
+     "A GPX Route plan.gpx already exists!\nDo you want to overwrite it?", "Failed to create GPX Route plan.gpx",
+     "Error while writing to GPX Route file plan.gpx"},
 };
 
 const ExpectedFrameTexts& ExpectedFor(ExportCode code) {

@@ -1,0 +1,98 @@
+// Writer of export type GPX. GPX is UTF-8 throughout, so names keep their accents.
+#include "writers/GpxWriter.h"
+
+#include <cstdio>
+#include <string>
+
+#include "App.h"
+#include "writers/ExportFrame.h"
+#include "writers/PlanText.h"
+#include "writers/PlanWriters.h"
+#include "writers/Truncation.h"
+#include "writers/WaypointKind.h"
+#include "writers/XmlWriter.h"
+
+namespace {
+
+constexpr const char* kNamespace = "http://www.topografix.com/GPX/1/1";
+constexpr double kMetresPerFoot = 0.3048;
+
+const char* KindText(WaypointKind kind) {
+  switch (kind) {
+    case WaypointKind::Airport: return "Airport";
+    case WaypointKind::Vor: return "VOR";
+    case WaypointKind::Ndb: return "NDB";
+    case WaypointKind::Intersection: return "Intersection";
+    case WaypointKind::Position: break;
+  }
+  return "Position";
+}
+
+const char* FlightRulesText(FlightRules rules) {
+  switch (rules) {
+    case FlightRules::Vfr: return ", VFR";
+    case FlightRules::Ifr: return ", IFR";
+    case FlightRules::None: break;
+  }
+  return "";
+}
+
+const char* RouteKindText(RouteKind kind) {
+  switch (kind) {
+    case RouteKind::DirectGps: return ", direct GPS";
+    case RouteKind::VorToVor: return ", VOR to VOR";
+    case RouteKind::LowAirways: return ", low altitude airways";
+    case RouteKind::HighAirways: return ", high altitude airways";
+    case RouteKind::None: break;
+  }
+  return "";
+}
+
+std::string Name(const WaypointRow& row) { return Utf8FromAnsi(NameWithBlanks(row.name).c_str()); }
+
+// "Zurich Airport to Geneva Airport, VFR, VOR to VOR, cruising at 5500 ft"
+std::string Description(const RouteTable& route, const PlanChoices& choices) {
+  return Name(DepartureRow(route)) + " to " + Name(DestinationRow(route)) + FlightRulesText(choices.flightRules) +
+         RouteKindText(choices.routeKind) + ", cruising at " +
+         std::to_string(TruncatedToInt32(route.cruiseAltitude)) + " ft";
+}
+
+std::string Decimal(double degrees) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.6f", degrees);
+  return text;
+}
+
+void WritePoint(XmlWriter& xml, const WaypointRow& row) {
+  xml.Open("rtept", {{"lat", Decimal(row.latitude)}, {"lon", Decimal(row.longitude)}});
+  xml.Number("ele", "%.2f", row.altitude * kMetresPerFoot);
+  xml.Element("name", Utf8FromAnsi(row.ident));
+  xml.Element("desc", Name(row));
+  xml.Element("type", KindText(WaypointKindOf(row.type)));
+  xml.Close();
+}
+
+}  // namespace
+
+void WriteGpxDocument(PlanStream& out, const RouteTable& route, const PlanChoices& choices) {
+  std::string title = Utf8FromAnsi(DepartureRow(route).ident) + " to " + Utf8FromAnsi(DestinationRow(route).ident);
+  XmlWriter xml(out);
+  xml.Declaration();
+  xml.Open("gpx", {{"xmlns", kNamespace}, {"version", "1.1"}, {"creator", "PlanTransit"}});
+  xml.Open("metadata");
+  xml.Element("name", title);
+  xml.Close();
+  xml.Open("rte");
+  xml.Element("name", title);
+  xml.Element("desc", Description(route, choices));
+  for (uint32_t i = 0; i < route.waypointCount; ++i) WritePoint(xml, route.rows[i]);
+  xml.Close();
+  xml.Close();
+}
+
+int WriteGpxPlan(App& app, char* path, char* name) {
+  return RunExportFrame(app, kExportGpx, path, name, [&](PlanStream& out) {
+    WriteGpxDocument(out, app.route, ReadPlanChoices(*app.host.window));
+    return out.BlockWritten();
+  });
+}

@@ -1,0 +1,78 @@
+// Writer of export type XPLANE. X-Plane splits each line at blanks, so an
+// identifier is written without any.
+#include "writers/XPlaneWriter.h"
+
+#include <string>
+
+#include "App.h"
+#include "host/DatePort.h"
+#include "writers/AiracCycle.h"
+#include "writers/ExportFrame.h"
+#include "writers/PlanStream.h"
+#include "writers/PlanText.h"
+#include "writers/PlanWriters.h"
+#include "writers/RunwayWord.h"
+#include "writers/WaypointKind.h"
+
+namespace {
+
+int TypeCode(WaypointKind kind) {
+  switch (kind) {
+    case WaypointKind::Airport: return 1;
+    case WaypointKind::Ndb: return 2;
+    case WaypointKind::Vor: return 3;
+    case WaypointKind::Intersection: return 11;
+    case WaypointKind::Position: break;
+  }
+  return 28;
+}
+
+// The identifier in ASCII without blanks; one that has nothing left is named by
+// its place in the route, so every line keeps its six fields.
+std::string Ident(const RouteTable& route, uint32_t index) {
+  std::string ident;
+  for (char c : AsciiFromAnsi(route.rows[index].ident)) {
+    if (c != ' ') ident += c;
+  }
+  return ident.empty() ? "WPT" + std::to_string(index + 1) : ident;
+}
+
+// "RW16" after `keyword`, only when the runway text names a runway.
+void WriteRunway(PlanStream& out, const char* keyword, const char* runway) {
+  std::string designator;
+  if (RunwayDesignator(runway, designator)) out.Print("%s RW%s\n", keyword, designator.c_str());
+}
+
+const char* Via(const RouteTable& route, uint32_t index) {
+  if (index == 0) return "ADEP";
+  return index + 1 == route.waypointCount ? "ADES" : "DRCT";
+}
+
+int TodaysCycle(App& app) {
+  CalendarDate today{};
+  return app.host.dates != nullptr && app.host.dates->Today(today) ? AiracCycle(today) : 0;
+}
+
+}  // namespace
+
+void WriteXPlaneDocument(PlanStream& out, const RouteTable& route, int airacCycle) {
+  const uint32_t last = route.waypointCount - 1;
+  out.Print("I\n1100 Version\nCYCLE %04d\n", airacCycle);
+  out.Print("ADEP %s\n", Ident(route, 0).c_str());
+  WriteRunway(out, "DEPRWY", route.departureRunway);
+  out.Print("ADES %s\n", Ident(route, last).c_str());
+  WriteRunway(out, "DESRWY", route.destinationRunway);
+  out.Print("NUMENR %u\n", route.waypointCount);
+  for (uint32_t i = 0; i < route.waypointCount; ++i) {
+    const WaypointRow& row = route.rows[i];
+    out.Print("%d %s %s %.6f %.6f %.6f\n", TypeCode(WaypointKindOf(row.type)), Ident(route, i).c_str(),
+              Via(route, i), row.altitude, row.latitude, row.longitude);
+  }
+}
+
+int WriteXPlanePlan(App& app, char* path, char* name) {
+  return RunExportFrame(app, kExportXPlane, path, name, [&](PlanStream& out) {
+    WriteXPlaneDocument(out, app.route, TodaysCycle(app));
+    return out.BlockWritten();
+  });
+}
