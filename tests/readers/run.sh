@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Every plan of today's formats that the converter writes for the samples and the
+# edge cases here (names in Windows-1252 with "&" and "<", south and west, a plain
+# position, no runway, 32 waypoints) is read back by readers someone else wrote:
+# xmllint against the published GPX 1.1 schema and the rules of Garmin's
+# FlightPlan v1 schema, gpsbabel for GPX, and the npm readers of check-plans.js,
+# which compare what every reader got with the source.
+# Usage: run.sh SOURCE_DIR CONVERTER WORK_DIR
+set -u
+source_dir=$1 converter=$2 work=$3
+here=$source_dir/tests/readers
+mkdir -p "$work"
+export LC_ALL=C SOURCE_DATE_EPOCH=1796644800 PLANTRANSIT_CONFIG="$work/none.cfg"
+
+# The npm readers, pinned by package-lock.json; install scripts are not run (the
+# X-Plane reader's package builds a native XML module it does not need here).
+node_dir=$work/node
+if ! cmp -s "$here/package-lock.json" "$node_dir/package-lock.json" || [ ! -d "$node_dir/node_modules" ]; then
+  rm -rf "$node_dir" && mkdir -p "$node_dir"
+  cp "$here/package.json" "$here/package-lock.json" "$node_dir/"
+  if ! (cd "$node_dir" && npm ci --ignore-scripts --no-audit --no-fund >npm.log 2>&1); then
+    cat "$node_dir/npm.log"
+    echo "readers: 0 passed, 1 failed (the npm readers did not install)"
+    exit 1
+  fi
+fi
+export NODE_PATH=$node_dir/node_modules
+
+passed=0
+failed=0
+
+# check SOURCE AIRPORTS: converts SOURCE into the four formats and reads them back.
+check() {
+  local source=$1 airports=$2 name out
+  name=$(basename "$source" .txt)
+  out=$work/plans/$name
+  rm -rf "$out"
+  if ! "$converter" --quiet --force --format msfs2020,xplane,garmin,gpx --airports "$airports" --out-dir "$out" \
+       "$source"; then
+    echo "FAILED: $name was not converted"
+    failed=$((failed + 1))
+    return
+  fi
+  local failures=0
+  xmllint --noout --schema "$here/gpx-1.1.xsd" "$out/GPX/$name.gpx" 2>"$out/xmllint.log" || failures=1
+  xmllint --noout --schema "$here/garmin-flightplan-rules.xsd" "$out/GARMIN/$name.fpl" 2>>"$out/xmllint.log" ||
+    failures=1
+  xmllint --noout "$out/MSFS2020/$name.pln" 2>>"$out/xmllint.log" || failures=1
+  [ "$failures" -eq 0 ] || cat "$out/xmllint.log"
+  gpsbabel -r -i gpx -f "$out/GPX/$name.gpx" -o unicsv -F "$out/gpx.csv" || failures=1
+  node "$here/check-plans.js" "$source" "$airports" "$out/MSFS2020/$name.pln" "$out/XPLANE/$name.fms" \
+    "$out/GARMIN/$name.fpl" "$out/gpx.csv" || failures=1
+  if [ "$failures" -eq 0 ]; then
+    passed=$((passed + 1))
+  else
+    echo "FAILED: $name"
+    failed=$((failed + 1))
+  fi
+}
+
+for sample in "$source_dir"/samples/*.txt; do
+  check "$sample" "$source_dir/data/Fsb_apts.txt"
+done
+check "$here/every-edge.txt" "$here/airports.txt"
+check "$here/thirty-two.txt" "$source_dir/data/Fsb_apts.txt"
+
+echo "readers: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
