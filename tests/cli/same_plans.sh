@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The Linux and the Windows converter write the same bytes: both convert every
-# sample into all six formats and the two trees are compared. The one place the
+# sample into all ten formats and the two trees are compared. The one place the
 # platforms differ by design, the Radar Contact date line (strftime's "07" against
 # the Windows long date's "7"), is made alike first.
 # Usage: same_plans.sh SOURCE_DIR NATIVE_CONVERTER WINDOWS_RUNNER WINDOWS_CONVERTER
