@@ -1,6 +1,7 @@
 #include "writers/RunwayWord.h"
 
 #include <cctype>
+#include <cstdio>
 #include <cstring>
 
 void FirstRunwayWord(const char* runway, char (&word)[kRunwayTextLength + 1]) {
@@ -22,6 +23,8 @@ bool RunwayDesignator(const char* runway, std::string& designator) {
   const char* side = word + digits;
   bool sideValid = side[0] == '\0' || (std::strchr("LCR", side[0]) != nullptr && side[1] == '\0');
   if (heading < 1 || heading > 36 || !sideValid) return false;
-  designator = (digits == 1 ? "0" : "") + std::string(word);
+  char text[4];  // two digits, a side and the zero
+  std::snprintf(text, sizeof text, "%02d%s", heading, side);
+  designator = text;
   return true;
 }
