@@ -1,6 +1,6 @@
 // A whole conversion from the window, as a person does it: open a FliteStar
-// export, see the route built into the controls, pick a runway, save one plan and
-// all six, then close with the plan unsaved.
+// export, see the route built into the controls, pick a runway, save one plan of
+// today's formats and one of old, then all ten, then close with the plan unsaved.
 #include <string>
 
 #include "ListViewQueries.h"
@@ -16,17 +16,19 @@ constexpr const char* kAirports =
     "LSGG Geneva 1411 46.238098 6.108950 04_12795-22_12795\r\n";
 
 // Everything a conversion needs in the case's folder, and a configuration that
-// points at it with all six bulk switches on.
+// points at it with all ten bulk switches on.
 struct ConversionFolder {
   ConversionFolder(const DriverPaths& paths, const char* name) : root(paths.work + "\\" + name) {
     CreateDirectoryA(root.c_str(), nullptr);
-    for (const char* folder : {"msfs", "acs", "rc", "sqb", "sfp", "nav", "out"}) {
+    for (const char* folder :
+         {"msfs", "acs", "rc", "sqb", "sfp", "nav", "msfs2020", "xplane", "garmin", "gpx", "out"}) {
       CreateDirectoryA((root + "\\" + folder).c_str(), nullptr);
     }
     // A work folder of an earlier run (Wine reuses process ids) may hold the plans.
-    for (const char* plan : {"zurich-geneva.pln", "msfs\\zurich-geneva.pln", "acs\\zurich-geneva.prg",
-                             "sqb\\zurich-geneva.sbp", "rc\\zurich-geneva.apl", "sfp\\zurich-geneva.pln",
-                             "nav\\zurich-geneva.pln"}) {
+    for (const char* plan : {"zurich-geneva.pln", "zurich-geneva.gpx", "msfs\\zurich-geneva.pln",
+                             "acs\\zurich-geneva.prg", "sqb\\zurich-geneva.sbp", "rc\\zurich-geneva.apl",
+                             "sfp\\zurich-geneva.pln", "nav\\zurich-geneva.pln", "msfs2020\\zurich-geneva.pln",
+                             "xplane\\zurich-geneva.fms", "garmin\\zurich-geneva.fpl", "gpx\\zurich-geneva.gpx"}) {
       DeleteFileA((root + "\\" + plan).c_str());
     }
     WriteTextFile(root + "\\airports.txt", kAirports);
@@ -37,6 +39,7 @@ struct ConversionFolder {
 
   std::string Configuration() const {
     return "[Startup]\r\nAutogen=0\r\nMSFS=1\r\nACS-GPS=1\r\nSQB=1\r\nRC99=1\r\nSFP=1\r\nNAV=1\r\n"
+           "MSFS2020=1\r\nXPLANE=1\r\nGARMIN=1\r\nGPX=1\r\n"
            "[AirpFile]\r\nPathname=" + root + "\\airports.txt\r\nFilename=airports.txt\r\n"
            "[DefSrceDir]\r\nPathname=" + root + "\r\n"
            "[DefDestDir]\r\nPathname=" + root + "\\out\r\n"
@@ -45,7 +48,11 @@ struct ConversionFolder {
            "[DefRC99Dir]\r\nPathname=" + root + "\\rc\r\n"
            "[DefSQBDir]\r\nPathname=" + root + "\\sqb\r\n"
            "[DefSFPDir]\r\nPathname=" + root + "\\sfp\r\n"
-           "[DefNAVDir]\r\nPathname=" + root + "\\nav\r\n";
+           "[DefNAVDir]\r\nPathname=" + root + "\\nav\r\n"
+           "[DefMSFS2020Dir]\r\nPathname=" + root + "\\msfs2020\r\n"
+           "[DefXPLANEDir]\r\nPathname=" + root + "\\xplane\r\n"
+           "[DefGARMINDir]\r\nPathname=" + root + "\\garmin\r\n"
+           "[DefGPXDir]\r\nPathname=" + root + "\\gpx\r\n";
   }
 
   std::string root;
@@ -123,6 +130,20 @@ void ExpectDetailsListTheRoute(MainWindowRun& run, CaseReport& report) {
   report.Expect(WaitUntil([&] { return !IsWindow(details); }), "\"&OK\" did not close the details");
 }
 
+// The GPX filter (10, after the six of old and MSFS 2020 ... Garmin) writes a GPX route.
+void SaveAsGpxRoute(MainWindowRun& run, const ConversionFolder& folder, CaseReport& report) {
+  PostCommand(run.Window(), kSaveAsCommand);
+  HWND dialog = WaitForDialog(run.Program(), "Save as... Flight plan", report);
+  if (dialog == nullptr) return;
+  std::string route = folder.root + "\\zurich-geneva.gpx";
+  SelectFilter(dialog, 10);
+  ChooseFile(dialog, route);
+  AnswerNextMessage(run.Program(), report, "GPX Route zurich-geneva.gpx successfully created!\n", kIconInformation,
+                    "[OK]", IDOK);
+  report.Expect(ReadFileBytes(route) == ReadFileBytes(SourcePath("tests/golden/gpx/zurich-geneva.gpx")),
+                "the saved route differs from tests/golden/gpx/zurich-geneva.gpx:\n" + Visible(ReadFileBytes(route)));
+}
+
 void SaveAsMsfsPlan(MainWindowRun& run, const ConversionFolder& folder, CaseReport& report) {
   PostCommand(run.Window(), kSaveAsCommand);
   HWND dialog = WaitForDialog(run.Program(), "Save as... Flight plan", report);
@@ -138,7 +159,7 @@ void SaveAsMsfsPlan(MainWindowRun& run, const ConversionFolder& folder, CaseRepo
   report.ExpectText(plan, TextOf(run.Item(kDestinationEdit)), "edit 1013 after Save as");
 }
 
-void SaveAllSix(MainWindowRun& run, const ConversionFolder& folder, CaseReport& report) {
+void SaveAllTen(MainWindowRun& run, const ConversionFolder& folder, CaseReport& report) {
   PostCommand(run.Window(), kSaveCommand);
   const struct {
     const char* message;
@@ -150,6 +171,10 @@ void SaveAllSix(MainWindowRun& run, const ConversionFolder& folder, CaseReport& 
       {"Radar Contact Flight-Plan zurich-geneva.apl successfully created!\n", "rc\\zurich-geneva.apl"},
       {"Super Flight Planner Flight-Plan zurich-geneva.pln successfully created!\n", "sfp\\zurich-geneva.pln"},
       {"Nav Flight Planner Flight-Plan zurich-geneva.pln successfully created!\n", "nav\\zurich-geneva.pln"},
+      {"MSFS 2020/2024 Flight-Plan zurich-geneva.pln successfully created!\n", "msfs2020\\zurich-geneva.pln"},
+      {"X-Plane Flight-Plan zurich-geneva.fms successfully created!\n", "xplane\\zurich-geneva.fms"},
+      {"Garmin Flight-Plan zurich-geneva.fpl successfully created!\n", "garmin\\zurich-geneva.fpl"},
+      {"GPX Route zurich-geneva.gpx successfully created!\n", "gpx\\zurich-geneva.gpx"},
   };
   for (const auto& plan : plans) {
     AnswerNextMessage(run.Program(), report, plan.message, kIconInformation, "[OK]", IDOK);
@@ -202,9 +227,10 @@ void ConvertsASampleThroughTheWindow(const DriverPaths& paths, CaseReport& repor
   PickRunway(run, kDepartureRunwayList, "34", report);
   PickRunway(run, kDepartureRunwayList, "16", report);
   report.ExpectText("16 12139 ", TextOf(run.Item(kDepartureRunwayList)), "departure runway shown");
+  SaveAsGpxRoute(run, folder, report);
   SaveAsMsfsPlan(run, folder, report);
   // The bulk run takes the name Save as showed and names each plan by the rule.
-  SaveAllSix(run, folder, report);
+  SaveAllTen(run, folder, report);
   CloseUnsaved(run, report);
   ExpectLastFilesStored(run, folder, report);
 }

@@ -117,8 +117,10 @@ void SaveDialogFilterBecomesTheExportType(const DriverPaths& paths, CaseReport& 
       "MS FS2000/2002 Flightplan Files (*.pln)", "ACS-GPS Flightplan Files (*.prg)",
       "Radar Contact Flightplan Files (*.apl)",  "SquawkBox Flightplan Files (*.sbp)",
       "SFP Flightplan Files (*.pln)",            "Nav Flightplan Files (*.pln)",
+      "MSFS 2020/2024, FSX, P3D Flightplan Files (*.pln)", "X-Plane 11/12 Flightplan Files (*.fms)",
+      "Garmin Flightplan Files (*.fpl)",         "GPX Route Files (*.gpx)",
       "All files (*.*)"};
-  for (int filter = 1; filter <= 7; ++filter) {
+  for (int filter = 1; filter <= 11; ++filter) {
     CaseReport step;
     std::string resultFile = paths.work + "\\save-result-" + std::to_string(filter) + ".txt";
     DeleteFileA(resultFile.c_str());
