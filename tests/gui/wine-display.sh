@@ -43,6 +43,10 @@ start_wine() {
   timeout 120 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f </dev/null >/dev/null 2>&1
   timeout 120 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f \
     </dev/null >/dev/null 2>&1
+  # A new prefix's desktop was started by wineboot before the setting existed:
+  # start Wine afresh, so the next program opens in the virtual desktop.
+  wineserver -k </dev/null >/dev/null 2>&1 || true
+  wineserver -p </dev/null >/dev/null 2>&1
 }
 
 stop_display_and_wine() {
