@@ -2,8 +2,10 @@
 # The release packages tested as a user installs them: the installer under Wine
 # (silent install, the installed programs, the shortcut and Add/Remove Programs
 # entry, the silent uninstall that keeps the user's settings), the portable zip
-# unpacked into a fresh folder, and the .deb unpacked into a temporary root.
-# Every Windows program runs in a private Wine prefix.
+# unpacked into a fresh folder (its programs convert and find their data, and
+# write nothing beside themselves), and the .deb unpacked into a temporary root.
+# Every Windows program runs in a private Wine prefix. The plans of the three
+# converters must be the same bytes.
 #
 #   release_tests.sh SOURCE_DIR DIST_DIR GUI_DIR
 #
@@ -121,7 +123,12 @@ convert zip wine "$portable/plantransit-convert.exe"
 check "the unpacked zip's converter converts the sample under Wine" same 0 "$status"
 check "... and says nothing" same "" "$(cat "$work/zip.err")"
 check "... the plan the .deb's converter writes" same_file "$work/deb/zurich-geneva.pln" "$work/zip/zurich-geneva.pln"
-check "... and writes nothing beside itself" same "$before" "$(files_in "$portable")"
+PLANTRANSIT_GUI_WINEPREFIX=$WINEPREFIX "$source_dir/tests/gui/run.sh" "$gui/GuiDriver.exe" \
+  "$portable/PlanTransit.exe" "$gui/FileDialogHarness.exe" "$gui/GuiProbe.dll" \
+  BuildsASampleWithTheDataBesideTheProgram >"$work/said" 2>&1
+status=$?
+check "the unpacked zip's PlanTransit.exe starts and builds the sample with its data" test "$status" -eq 0
+check "the programs write nothing into the unpacked folder" same "$before" "$(files_in "$portable")"
 
 echo "-- the installer"
 : >"$work/said"
@@ -160,6 +167,8 @@ check "the installed PlanTransit.exe starts and builds the sample with its data"
 
 # The user's settings, where the program keeps them; the uninstaller must leave them.
 appdata=$(winepath -u "$(wine cmd /c echo %APPDATA% </dev/null 2>/dev/null | tr -d '\r')" 2>/dev/null)
+check "Wine names the user's APPDATA folder in the prefix" contains "$appdata" "$WINEPREFIX/"
+[[ "$appdata" == "$WINEPREFIX/"* ]] || appdata=$work/no-appdata
 settings=$appdata/PlanTransit/PlanTransit.cfg
 mkdir -p "$(dirname "$settings")"
 printf '[AirpFile]\r\nPathname=Fsb_apts.txt\r\nFilename=Fsb_apts.txt\r\n' >"$settings"
