@@ -7,12 +7,13 @@
 #include <cstdio>
 #include <map>
 
+#include "PlanTransitVersion.h"
 #include "route/RouteTable.h"
 
 namespace {
 
 constexpr const char* kProgramName = "plantransit-convert";
-constexpr const char* kVersion = "plantransit-convert 1.0.8";
+constexpr const char* kVersion = "plantransit-convert " PLANTRANSIT_VERSION;
 
 const std::map<std::string, ExportCode> kFormatNames = {
     {"msfs", kExportMsfs}, {"acs-gps", kExportAcsGps}, {"rc99", kExportRc99},

@@ -1,4 +1,4 @@
-// The data file as given, else beside the program.
+// The data file as given, else where the program's installation keeps it.
 #include "route/AirportDataFile.h"
 
 #include <cstdio>
@@ -8,15 +8,25 @@
 
 namespace {
 
-// `path` under the program's folder into `out`; false when there is no such
-// folder or the joined path does not fit.
-bool BesideProgram(App& app, const char* path, char (&out)[kPathSize]) {
+// Opens `path` under the program's folder: beside the program (the Windows
+// folder, the zip, the build tree), else in ../share/plantransit, where a Unix
+// installation (the .deb: /usr/bin and /usr/share/plantransit) keeps its data.
+// Null when there is no program folder or neither opens; a joined path that does
+// not fit is not tried.
+std::unique_ptr<InputFile> OpenUnderProgramFolder(App& app, const char* path) {
   char folder[kPathSize];
   if (app.host.environment == nullptr || !app.host.environment->ProgramFolder(folder, sizeof folder)) {
-    return false;
+    return nullptr;
   }
-  int length = std::snprintf(out, sizeof out, "%s%c%s", folder, kPathSeparator, path);
-  return length > 0 && length < kPathSize;
+  constexpr char s = kPathSeparator;
+  char candidate[kPathSize];
+  int length = std::snprintf(candidate, sizeof candidate, "%s%c%s", folder, s, path);
+  if (length > 0 && length < kPathSize) {
+    if (std::unique_ptr<InputFile> file = app.host.files->OpenForReading(candidate)) return file;
+  }
+  length = std::snprintf(candidate, sizeof candidate, "%s%c..%cshare%cplantransit%c%s", folder, s, s, s, s, path);
+  if (length > 0 && length < kPathSize) return app.host.files->OpenForReading(candidate);
+  return nullptr;
 }
 
 }  // namespace
@@ -24,7 +34,5 @@ bool BesideProgram(App& app, const char* path, char (&out)[kPathSize]) {
 std::unique_ptr<InputFile> OpenAirportDataFile(App& app, const char* path) {
   std::unique_ptr<InputFile> file = app.host.files->OpenForReading(path);
   if (file != nullptr || path[0] == '\0' || IsAbsolutePath(path)) return file;
-  char besideProgram[kPathSize];
-  if (!BesideProgram(app, path, besideProgram)) return nullptr;
-  return app.host.files->OpenForReading(besideProgram);
+  return OpenUnderProgramFolder(app, path);
 }

@@ -20,6 +20,7 @@ std::vector<GuiCase> FileDialogCases();
 std::vector<GuiCase> ConversionCases();
 std::vector<GuiCase> SecondaryCommandCases();
 std::vector<GuiCase> SettingsCases();
+std::vector<GuiCase> InstallationCases();
 
 // Writes `text` to `path`; false when it cannot.
 bool WriteTextFile(const std::string& path, const std::string& text);

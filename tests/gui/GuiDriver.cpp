@@ -32,7 +32,7 @@ std::string MakeWorkFolder() {
 int RunCases(const DriverPaths& paths, const std::string& selection) {
   std::vector<GuiCase> cases;
   for (const auto& group : {StartCases(), BarCases(), KeyboardCases(), FileDialogCases(), ConversionCases(),
-                            SecondaryCommandCases(), SettingsCases()}) {
+                            SecondaryCommandCases(), SettingsCases(), InstallationCases()}) {
     cases.insert(cases.end(), group.begin(), group.end());
   }
   int failed = 0;

@@ -1,5 +1,5 @@
-// The data file is found beside the program when a relative path does not open
-// from the current folder.
+// The data file is found beside the program, or in the installation's shared
+// data folder, when a relative path does not open from the current folder.
 #include <string>
 
 #include <gtest/gtest.h>
@@ -43,6 +43,22 @@ TEST_F(AirportDataFileTest, ARelativePathThatDoesNotOpenIsTriedBesideTheProgram)
   EXPECT_EQ(kData, Opened("Fsb_apts.txt"));
 }
 
+// The .deb installs the converter as /usr/bin/plantransit-convert and the data
+// as /usr/share/plantransit/Fsb_apts.txt.
+TEST_F(AirportDataFileTest, ARelativePathNotBesideTheProgramIsTriedInTheInstallationsSharedData) {
+  const std::string bin = std::string("usr") + kPathSeparator + "bin";
+  const std::string shared = bin + kPathSeparator + ".." + kPathSeparator + "share" + kPathSeparator +
+                             "plantransit" + kPathSeparator + "Fsb_apts.txt";
+  t.environment.programFolder = bin;
+  t.files.files[shared] = kData;
+  EXPECT_EQ(kData, Opened("Fsb_apts.txt"));
+
+  t.files.files[bin + kPathSeparator + "Fsb_apts.txt"] = "beside the program\n";
+  EXPECT_EQ("beside the program\n", Opened("Fsb_apts.txt"));
+  t.files.files["Fsb_apts.txt"] = "in the current folder\n";
+  EXPECT_EQ("in the current folder\n", Opened("Fsb_apts.txt"));
+}
+
 TEST_F(AirportDataFileTest, AnAbsolutePathIsNeverLookedForElsewhere) {
   std::string absolute = std::string(1, kPathSeparator) + "Fsb_apts.txt";
   t.files.files[Beside(absolute.c_str())] = kData;
@@ -57,6 +73,11 @@ TEST_F(AirportDataFileTest, NothingOpensWithoutAProgramFolderOrWhenTheJoinedPath
 
   t.environment.programFolder = std::string(250, 'p');
   t.files.files[t.environment.programFolder + kPathSeparator + "Fsb_apts.txt"] = kData;
+  EXPECT_EQ("<none>", Opened("Fsb_apts.txt"));
+  // Cut to 259 characters, the shared data path would name this file.
+  std::string shared = t.environment.programFolder + kPathSeparator + ".." + kPathSeparator + "share" +
+                       kPathSeparator + "plantransit" + kPathSeparator + "Fsb_apts.txt";
+  t.files.files[shared.substr(0, kPathSize - 1)] = kData;
   EXPECT_EQ("<none>", Opened("Fsb_apts.txt"));
   EXPECT_EQ("<none>", Opened(""));
 }
