@@ -58,7 +58,9 @@ void Describe(CLI::App& app, ConvertOptions& options, std::string& formatList) {
                  "folder of the written plans (default: the current folder); with several formats "
                  "each goes into a subfolder named after its type");
   app.add_option("-a,--airports", options.airportFile,
-                 "airport/runway data file (default: the configured one, else the bundled data)");
+                 "airport/runway data file (default: the configured one, else the bundled data); "
+                 "read once per run, at the first lookup: a file that changes during the run is "
+                 "not read again");
   app.add_option("-n,--naming", options.namingRule, "source | icao | names (default source)")
       ->transform(CLI::CheckedTransformer(kNamingRules));
   app.add_option("--flight-type", options.flightType, "vfr | ifr (default vfr)")
