@@ -80,7 +80,9 @@ void Describe(CLI::App& app, ConvertOptions& options, std::string& formatList) {
                  "each goes into a subfolder named after its type")
       ->option_text("DIR");
   app.add_option("-a,--airports", options.airportFile,
-                 "airport/runway data file (default: the configured one, else the bundled data)")
+                 "airport/runway data file (default: the configured one, else the bundled data); "
+                 "read once per run, at the first lookup: a file that changes during the run is "
+                 "not read again")
       ->option_text("FILE");
   AddChoice(app, "-n,--naming", options.namingRule, kNamingRules, "source|icao|names",
             "how plans are named: after the source file, the ICAO codes (LSZH-LSGG) or the airport "

@@ -21,6 +21,7 @@
 #include "host/StdioFileSystem.h"
 #include "host/SystemRegistry.h"
 #include "host/UserLocale.h"
+#include "route/IndexedAirportSource.h"
 
 namespace {
 
@@ -59,6 +60,8 @@ int main(int argc, char** argv) {
   LocaleDatePort dates;
   SystemRegistry registry;
   ProcessEnvironment environment;
+  // A batch reads the airport data once, not twice per source.
+  IndexedAirportSource airports;
   static App app{};
   app.host = Host{.messages = &messages,
                   .window = &window,
@@ -66,7 +69,8 @@ int main(int argc, char** argv) {
                   .dialogs = &dialogs,
                   .dates = &dates,
                   .registry = &registry,
-                  .environment = &environment};
+                  .environment = &environment,
+                  .airports = &airports};
 
   if (options.showSettings) {
     PrintSettingsReport(app, stdout);

@@ -11,6 +11,7 @@ class FolderDialogPort;
 class DatePort;
 class RegistryPort;
 class EnvironmentPort;
+class AirportSource;
 
 struct Host {
   MessagePort* messages = nullptr;
@@ -21,4 +22,7 @@ struct Host {
   RegistryPort* registry = nullptr;
   EnvironmentPort* environment = nullptr;
   FolderDialogPort* folders = nullptr;
+  // Where airport lookups find their lines; null: the data file is scanned anew
+  // at every lookup, as the window does.
+  AirportSource* airports = nullptr;
 };

@@ -45,3 +45,17 @@ bool IsUsableAirportLine(const AirportLine& fields, const char* ident) {
   return fields.assigned >= 1 && !fields.identCut && !fields.nameCut &&
          std::strcmp(fields.ident, ident) == 0;
 }
+
+bool FindUsableIdent(const char* line, char (&ident)[kIdentLength + 1]) {
+  const char* cursor = SkipScanfSpace(line);
+  if (*cursor == '\0') return false;
+  bool identCut = false;
+  cursor = ScanWidthLimitedWord(cursor, ident, kIdentLength, identCut);
+  if (identCut) return false;
+  // A name of more than 50 characters would be cut; no name at all is usable.
+  const char* name = SkipScanfSpace(cursor);
+  constexpr std::size_t kNameWidth = kNameLength;
+  std::size_t length = 0;
+  while (length <= kNameWidth && name[length] != '\0' && !IsScanfSpace(name[length])) ++length;
+  return length <= kNameWidth;
+}

@@ -39,3 +39,9 @@ inline const char* RunwayField(const AirportLine& fields, int index) {
 // ident, and neither identifier nor name is longer than its field. A line whose
 // words overflow their fields is passed over, never cut into a false match.
 bool IsUsableAirportLine(const AirportLine& fields, const char* ident);
+
+// The identifier under which `line` (zero-terminated) is usable, as
+// IsUsableAirportLine judges its split: true and `ident` set when the line has an
+// identifier of at most 5 characters and a name of at most 50. Reads no further
+// than the name, so an index can learn every line's identifier cheaply.
+bool FindUsableIdent(const char* line, char (&ident)[kIdentLength + 1]);

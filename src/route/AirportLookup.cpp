@@ -1,4 +1,5 @@
-// The lookup's dialogue with the user around the scan of the data file.
+// The lookup's dialogue with the user around the airport source that finds the
+// line: the opening of the data file, the messages and the runway lists.
 #include "route/AirportLookup.h"
 
 #include <cstdio>
@@ -9,7 +10,7 @@
 #include "host/MessagePort.h"
 #include "route/AirportDataFile.h"
 #include "route/AirportFileDialog.h"
-#include "route/AirportScan.h"
+#include "route/AirportSource.h"
 #include "route/RunwayList.h"
 
 namespace {
@@ -28,6 +29,22 @@ std::unique_ptr<InputFile> OpenAirportFile(App& app) {
     // Whether the user picked a file or cancelled, the open is tried again.
     OpenAirportFileDialog(app, settings.airportFilePath, settings.airportFileName);
   }
+}
+
+// The data file at the configured path, opened with the search question.
+class LookupFileAccess : public AirportFileAccess {
+ public:
+  explicit LookupFileAccess(App& app) : app_(app) {}
+  const char* Path() const override { return app_.settings.airportFilePath; }
+  std::unique_ptr<InputFile> Open() override { return OpenAirportFile(app_); }
+
+ private:
+  App& app_;
+};
+
+AirportSource& SourceOf(App& app) {
+  static ScanningAirportSource scanning;
+  return app.host.airports != nullptr ? *app.host.airports : scanning;
 }
 
 int RunwayListOf(AirportSide side) {
@@ -59,27 +76,28 @@ void SetName(char (&name)[kNameLength + 1], const char* text) {
 }  // namespace
 
 void LookupAirport(App& app, const char* ident, AirportSide side, char (&name)[kNameLength + 1]) {
-  std::unique_ptr<InputFile> file = OpenAirportFile(app);
-  if (file == nullptr) {
-    SetName(name, kAirportErrorText);
-    ListNoRunways(app, RunwayListOf(side), StoredRunwayOf(app.route, side));
-    return;
-  }
+  LookupFileAccess data(app);
   AirportLine fields;
-  AirportScanResult result = FindAirportLine(*file, ident, fields);
-  file.reset();
-  if (result != AirportScanResult::Found) {
+  AirportSourceResult result = SourceOf(app).FindAirport(data, ident, fields);
+  if (result != AirportSourceResult::Found) {
     ListNoRunways(app, RunwayListOf(side), StoredRunwayOf(app.route, side));
   }
-  if (result == AirportScanResult::ReadError) {
-    ShowFormattedMessage(*app.host.messages, MessageKind::Error, MessageButtons::Ok,
-                         "Error while reading from Airport/Runway Data file %s",
-                         app.settings.airportFileName);
-    SetName(name, kAirportErrorText);
-  } else if (result == AirportScanResult::NotFound) {
-    SetName(name, kAirportNotFoundText);
-  } else {
-    TakeAirportLine(app, side, fields);
-    SetName(name, fields.name);
+  switch (result) {
+    case AirportSourceResult::Found:
+      TakeAirportLine(app, side, fields);
+      SetName(name, fields.name);
+      break;
+    case AirportSourceResult::NotFound:
+      SetName(name, kAirportNotFoundText);
+      break;
+    case AirportSourceResult::ReadError:
+      ShowFormattedMessage(*app.host.messages, MessageKind::Error, MessageButtons::Ok,
+                           "Error while reading from Airport/Runway Data file %s",
+                           app.settings.airportFileName);
+      SetName(name, kAirportErrorText);
+      break;
+    case AirportSourceResult::NotOpened:
+      SetName(name, kAirportErrorText);
+      break;
   }
 }

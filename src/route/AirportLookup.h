@@ -10,7 +10,8 @@ enum class AirportSide { Departure, Destination };
 constexpr const char* kAirportNotFoundText = "Not found in Airport/Runway Data file!";
 constexpr const char* kAirportErrorText = "Error reading Airport/Runway Data file!";
 
-// Looks `ident` up in the file at `airportFilePath` and fills `name` with the
+// Looks `ident` up in the file at `airportFilePath`, through the host's airport
+// source (a scan of the file when it names none), and fills `name` with the
 // airport's name, or with one of the failure texts above. When the file cannot
 // be opened, asks whether to search for it (warning, Yes/No): Yes runs
 // OpenAirportFileDialog and tries again, No gives the error text. A read error

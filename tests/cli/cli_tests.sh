@@ -55,6 +55,7 @@ check "--version text" contains "$out" "plantransit-convert 1.0.8"
 run --help
 check "--help exits 0" [ "$status" -eq 0 ]
 check "--help lists --format" contains "$out" "--format"
+check "--help says the airport data is read once per run" contains "$out" "read once per run"
 check "--help shows the naming words" contains "$out" "--naming source|icao|names"
 check "--help shows the flight types and the default" contains "$out" "--flight-type vfr|ifr       flight type (default vfr)"
 check "--help shows the route types" contains "$out" "--route-type gps|vor|low|high"
@@ -151,6 +152,39 @@ run --force --airports runways.txt --departure-runway 07 --out-dir "$work/runway
   "$samples/zurich-geneva.txt" bern-sion.txt
 check "--departure-runway applies to every source" \
   [ "$(cat "$work"/runways/*.pln | tr -d '\r' | grep -c '^departure_position=07$')" -eq 2 ]
+
+# --- a batch gives what one source at a time gives --------------------------------
+# Airports met again and missing, and an identifier twice in the data, its first
+# line unusable (a name over 50 characters): one run over every source writes and
+# shows what one run per source does. On Linux the batch reads its data from a
+# pipe, which gives it only once: the data is read once per run.
+export_route() {  # export_route FILE FROM TO
+  printf '%s\r\n' '# FliteStar/FliteMap generated flight plan.' 'FPL 1' "FWP W A $2 N 47 27.48 E 8 32.88 1416" \
+    'FWP W V TRA N 47 41.35 E 8 26.22 5500' "FWP W A $3 N 46 14.28 E 6 6.54 1411" >"$1"
+}
+mkdir -p "$work/routes"
+for route in LSZH-LSGG LSGG-LSZH LSZH-LSZH LSZH-NONE NONE-EDDM EDDF-LSGG; do
+  export_route "$work/routes/$route.txt" "${route%-*}" "${route#*-}"
+done
+{ printf 'LSGG Geneva_%s 1 CH 1.0 01_1\n' "$(printf 'n%.0s' {1..45})"; cat "$airports"
+  printf 'LSZH Second_Zurich 9 CH 1.0 01_1\n'; } >twice.txt
+single_err=""
+for source in "$work"/routes/*.txt; do
+  run --quiet --airports twice.txt --out-dir "$work/per-source" "$source"
+  single_err+="${single_err:+$'\n'}$err"
+done
+data=twice.txt
+if [[ "${converter[-1]}" != *.exe ]]; then
+  mkfifo once.pipe
+  timeout 60 sh -c 'cat twice.txt >once.pipe' &
+  data=once.pipe
+fi
+run --quiet --airports "$data" --out-dir "$work/one-run" "$work"/routes/*.txt
+wait
+check "the batch writes the plans of one source at a time" diff -r "$work/per-source" "$work/one-run"
+check "the batch shows the messages of one source at a time" [ "$err" = "${single_err//twice.txt/$data}" ]
+check "the first usable line of an identifier wins" \
+  contains "$(tr -d '\r' <"$work/one-run/LSZH-LSGG.pln")" $'departure_name=Zurich\ndestination_name=Geneva\n'
 
 # --- the configuration file -----------------------------------------------------
 cat >"$work/test.cfg" <<CFG
