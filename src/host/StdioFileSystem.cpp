@@ -17,7 +17,7 @@
 #include <unistd.h>
 #endif
 
-#include "host/PathSeparator.h"
+#include "host/Paths.h"
 
 #ifndef O_BINARY
 #define O_BINARY 0

@@ -1,7 +1,8 @@
-// The main window kept in memory, for hosts without a screen (the command-line
-// converter) and for tests: control texts, checked buttons, sorted lists, menu
-// and toolbar states, status text, busy feedback, the commands posted and sent,
-// and the title. Its state is public: its owner reads and sets it directly.
+// The main window kept in memory for tests: control texts, checked buttons,
+// lists, menu and toolbar states, status text, busy feedback, the commands
+// posted and sent, and the title. Its state is public: tests read and set it
+// directly. Its lists keep their entries in the order they were added: the
+// route build orders runways itself, so a test sees the order it gave.
 #pragma once
 
 #include <functional>

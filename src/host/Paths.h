@@ -1,6 +1,10 @@
-// The separators of the platform's paths: "\" (and "/") on Windows, "/" elsewhere,
-// and what makes a path absolute.
+// Paths as the platform writes them: the size of every path buffer, the
+// separators of its folders ("\" and "/" on Windows, "/" elsewhere), and what
+// makes a path absolute.
 #pragma once
+
+// Every path and file-name buffer: 259 characters and the zero.
+constexpr int kPathSize = 260;
 
 #ifdef _WIN32
 constexpr char kPathSeparator = '\\';

@@ -1,9 +1,8 @@
-#include "host/MemoryWindow.h"
+// The in-memory window's lists and texts, bounded as the real controls bound them.
+#include "support/MemoryWindow.h"
 
 #include <algorithm>
 #include <cstring>
-
-#include "route/RunwayOrder.h"
 
 namespace {
 
@@ -12,10 +11,6 @@ void CopyBounded(const std::string& text, char* buffer, int bufferSize) {
   std::size_t length = std::min(text.size(), static_cast<std::size_t>(bufferSize - 1));
   std::memcpy(buffer, text.data(), length);
   buffer[length] = '\0';
-}
-
-bool ComesBefore(const std::string& a, const std::string& b) {
-  return CompareListEntries(a.c_str(), b.c_str()) < 0;
 }
 
 }  // namespace
@@ -28,10 +23,7 @@ void MemoryWindow::CheckRadio(int firstId, int lastId, int checkedId) {
   for (int id = firstId; id <= lastId; ++id) checked[id] = id == checkedId;
 }
 
-void MemoryWindow::AddListEntry(int listId, const char* text) {
-  std::vector<std::string>& entries = lists[listId].entries;
-  entries.insert(std::upper_bound(entries.begin(), entries.end(), std::string(text), ComesBefore), text);
-}
+void MemoryWindow::AddListEntry(int listId, const char* text) { lists[listId].entries.push_back(text); }
 
 int MemoryWindow::ListEntryLength(int listId, int index) {
   const std::vector<std::string>& entries = lists[listId].entries;
