@@ -1,7 +1,6 @@
 // The two save commands over the registry of formats.
 #include "commands/SaveCommands.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -22,23 +21,31 @@ constexpr const char* kUntestedType =
     "This type of Flight plan file is not yet tested!!!\n"
     "Please verify if it works, thanks to you!!!";
 
-// Filter i (1-based) is the format with type number i; "All files" has its own
-// number, so every stored filter index keeps its meaning.
+constexpr FileFilter kAllFilesFilter = {"All files (*.*)", "*.*"};
+
+// The filters in registry order, "All files" last: the formats' positions are
+// the dialog's, their type numbers what is stored, so a stored type keeps its
+// meaning wherever a new format puts its filter.
 std::vector<FileFilter> SaveAsFilters() {
-  int last = kAllFilesFilterIndex;
-  for (const ExportType& type : kExportTypes) last = std::max(last, static_cast<int>(type.code));
   std::vector<FileFilter> filters;
-  for (int index = 1; index <= last; ++index) {
-    const ExportType* type = FindExportType(index);
-    filters.push_back(type != nullptr ? type->filter : FileFilter{"All files (*.*)", "*.*"});
-  }
+  for (const ExportType& type : kExportTypes) filters.push_back(type.filter);
+  filters.push_back(kAllFilesFilter);
   return filters;
 }
 
-// The filter the dialog opens on: the export type's own. A type from a hand-made
-// configuration file that has no filter opens on the first, so the dialog never
-// starts without a selected filter and always hands back one of its own.
-int OpeningFilter(int exportType, int filterCount) { return exportType >= 1 && exportType <= filterCount ? exportType : 1; }
+// The 1-based filter of type number `exportType`: its format's, "All files" for
+// its own number. A type from a hand-made configuration file that names neither
+// opens on the first, so the dialog never starts without a selected filter.
+int FilterOfType(int exportType) {
+  if (exportType == kAllFilesType) return kExportTypeCount + 1;
+  const ExportType* type = FindExportType(exportType);
+  return type != nullptr ? IndexOf(*type) + 1 : 1;
+}
+
+// The type number of 1-based filter `filter`.
+int TypeOfFilter(int filter) {
+  return filter >= 1 && filter <= kExportTypeCount ? kExportTypes[filter - 1].code : kAllFilesType;
+}
 
 // Takes the destination edit's text as Save all's path and name.
 void TakeEditedDestination(Session& session) {
@@ -110,10 +117,9 @@ void SavePlanAs(Session& session) {
 
 int SaveAsDialog(Session& session, char* path, char* name) {
   const std::vector<FileFilter> filters = SaveAsFilters();
-  const int filterCount = static_cast<int>(filters.size());
   const FileDialogRequest request = {
-      "Save as... Flight plan", filters.data(), filterCount, OpeningFilter(session.settings.exportType, filterCount),
-      session.settings.defaultDestDir, "pln", false,
+      "Save as... Flight plan", filters.data(), static_cast<int>(filters.size()),
+      FilterOfType(session.settings.exportType), session.settings.defaultDestDir, "pln", false,
   };
   char chosenPath[kPathSize];
   char chosenName[kPathSize];
@@ -122,8 +128,8 @@ int SaveAsDialog(Session& session, char* path, char* name) {
   int chosenFilter = request.filterIndex;
   if (!session.ports.dialogs->ShowSaveDialog(request, chosenPath, chosenName, &chosenFilter)) return 0;
 
-  session.settings.exportType = chosenFilter;
-  const ExportType* chosen = FindExportType(chosenFilter);
+  session.settings.exportType = TypeOfFilter(chosenFilter);
+  const ExportType* chosen = FindExportType(session.settings.exportType);
   if (chosen != nullptr && chosen->untested) {
     session.ports.messages->ShowMessage(kUntestedType, MessageKind::Warning, MessageButtons::Ok);
   }

@@ -20,14 +20,14 @@ void SaveAllPlans(Session& session);
 // nothing is written and nothing shown.
 void SavePlanAs(Session& session);
 
-// Shows the save dialog (title "Save as... Flight plan", one filter per type
-// number up to the last format's, "All files (*.*)" at its own number, the
-// filter `exportType` selected (the first when it names none), initial folder
-// `defaultDestDir`), starting from the file in `path` and `name` (kPathSize-byte
-// buffers). On OK stores the filter the user ended with as the new
-// `exportType`, warns when its format is not yet tested, copies the full path to
-// `path` and the file name to `name` and answers 1. On Cancel answers 0 and
-// changes nothing.
+// Shows the save dialog (title "Save as... Flight plan", one filter per format in
+// registry order and "All files (*.*)" last, the filter of type `exportType`
+// selected (the first when it names none), initial folder `defaultDestDir`),
+// starting from the file in `path` and `name` (kPathSize-byte buffers). On OK
+// stores the type number of the filter the user ended with as the new
+// `exportType` (kAllFilesType for "All files"), warns when its format is not yet
+// tested, copies the full path to `path` and the file name to `name` and answers
+// 1. On Cancel answers 0 and changes nothing.
 int SaveAsDialog(Session& session, char* path, char* name);
 
 // Writes the session's route as a plan of `type` at `path` (its file name

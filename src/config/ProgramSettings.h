@@ -18,7 +18,7 @@ struct ProgramSettings {
   int32_t defaultFlightType;   // 0 VFR, 1 IFR
   int32_t defaultRouteType;    // 0 Direct GPS, 1 VOR to VOR, 2 low, 3 high airways
   int32_t airportSource;       // 0 FliteStar/FliteMap data, 1 MS FS data
-  int32_t exportType;          // a format's type number, or kAllFilesFilterIndex
+  int32_t exportType;          // a format's type number, or kAllFilesType ("All files")
   char airportFilePath[kPathSize];
   char airportFileName[kPathSize];
   char sourceFilePath[kPathSize];

@@ -34,7 +34,7 @@ struct ExportOrder {
 };
 
 struct ExportType {
-  int32_t code;               // type number: the Save-as filter index, stored as "FilterIndex"
+  int32_t code;               // type number, stored as "FilterIndex"; its Save-as filter follows the table's order
   const char* key;            // the converter's name for it: -f msfs2020
   const char* name;           // its Save all switch key in [Startup]; the converter's folder of it
   const char* title;          // how the README and the converter's help name it
@@ -56,12 +56,13 @@ struct ExportType {
 };
 
 constexpr int kExportTypeCount = 10;
-// "All files (*.*)" in the Save-as filters: it selects no format. Formats after
-// the first ten take the numbers after it, so a stored filter index keeps its
-// meaning whatever is added.
-constexpr int32_t kAllFilesFilterIndex = 11;
+// The type number stored for "All files (*.*)", the last Save-as filter, which
+// selects no format. Formats after the first ten take the numbers after it: a
+// stored type number keeps its meaning whatever is added.
+constexpr int32_t kAllFilesType = 11;
 
-// The formats by type number.
+// The formats by type number: the order of the Save-as filters, the converter's
+// help and the README's table.
 extern const ExportType kExportTypes[kExportTypeCount];
 
 // The format with type number `code`; null for "All files" and any other number.

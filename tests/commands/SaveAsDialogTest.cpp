@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "commands/SaveAsDialog.h"
-#include "support/TestApp.h"
+#include "commands/SaveCommands.h"
+#include "support/TestSession.h"
 
 namespace {
 
@@ -17,15 +17,15 @@ constexpr const char* kUntested =
 class SaveAsDialogTest : public ::testing::Test {
  protected:
   SaveAsDialogTest() {
-    t.app.settings.exportType = 4;
-    std::strcpy(t.app.settings.defaultDestDir, "D:\\Out");
+    t.session.settings.exportType = 4;
+    std::strcpy(t.session.settings.defaultDestDir, "D:\\Out");
     std::strcpy(path, "D:\\Out\\LSZH-LSGG.sbp");
     std::strcpy(name, "LSZH-LSGG.sbp");
   }
 
-  int SaveAs() { return SaveAsDialog(t.app, path, name); }
+  int SaveAs() { return SaveAsDialog(t.session, path, name); }
 
-  TestApp t;
+  TestSession t;
   char path[260];
   char name[260];
 };
@@ -64,14 +64,14 @@ TEST_F(SaveAsDialogTest, OpensOnTheCurrentExportTypeAndTheCurrentDestination) {
 TEST_F(SaveAsDialogTest, TheChosenFilterBecomesTheExportTypeWithTheNoticeForUntestedTypes) {
   for (int filter = 1; filter <= 11; ++filter) {
     SCOPED_TRACE("filter " + std::to_string(filter));
-    TestApp fresh;
-    fresh.app.settings.exportType = 1;
+    TestSession fresh;
+    fresh.session.settings.exportType = 1;
     fresh.dialogs.Choose("D:\\Out\\plan.x", "plan.x", filter);
     char chosenPath[260] = "D:\\Out\\old.pln";
     char chosenName[260] = "old.pln";
 
-    EXPECT_EQ(1, SaveAsDialog(fresh.app, chosenPath, chosenName));
-    EXPECT_EQ(filter, fresh.app.settings.exportType);
+    EXPECT_EQ(1, SaveAsDialog(fresh.session, chosenPath, chosenName));
+    EXPECT_EQ(filter, fresh.session.settings.exportType);
     EXPECT_STREQ("D:\\Out\\plan.x", chosenPath);
     EXPECT_STREQ("plan.x", chosenName);
     bool untested = filter >= 2 && filter <= 6;
@@ -88,22 +88,22 @@ TEST_F(SaveAsDialogTest, TheChosenFilterBecomesTheExportTypeWithTheNoticeForUnte
 TEST_F(SaveAsDialogTest, AnExportTypeWithoutAFilterOpensOnTheFirstFilter) {
   for (int exportType : {0, -1, 12, 99}) {
     SCOPED_TRACE("exportType " + std::to_string(exportType));
-    TestApp fresh;
-    fresh.app.settings.exportType = exportType;
+    TestSession fresh;
+    fresh.session.settings.exportType = exportType;
     fresh.dialogs.Choose("D:\\Out\\plan.pln", "plan.pln");
     char chosenPath[260] = "";
     char chosenName[260] = "";
-    EXPECT_EQ(1, SaveAsDialog(fresh.app, chosenPath, chosenName));
+    EXPECT_EQ(1, SaveAsDialog(fresh.session, chosenPath, chosenName));
     ASSERT_EQ(1u, fresh.dialogs.Dialogs().size());
     EXPECT_EQ(1, fresh.dialogs.Dialogs()[0].filterIndex);
-    EXPECT_EQ(1, fresh.app.settings.exportType);
+    EXPECT_EQ(1, fresh.session.settings.exportType);
   }
 }
 
 TEST_F(SaveAsDialogTest, CancelKeepsTheExportTypeAndTheDestination) {
   t.dialogs.Cancel();
   EXPECT_EQ(0, SaveAs());
-  EXPECT_EQ(4, t.app.settings.exportType);
+  EXPECT_EQ(4, t.session.settings.exportType);
   EXPECT_STREQ("D:\\Out\\LSZH-LSGG.sbp", path);
   EXPECT_STREQ("LSZH-LSGG.sbp", name);
   EXPECT_TRUE(t.messages.Messages().empty());
@@ -118,7 +118,7 @@ TEST_F(SaveAsDialogTest, AllFilesKeepsTypeElevenForTheNextDialog) {
   EXPECT_EQ(1, SaveAs());
   ASSERT_EQ(2u, t.dialogs.Dialogs().size());
   EXPECT_EQ(11, t.dialogs.Dialogs()[1].filterIndex);
-  EXPECT_EQ(11, t.app.settings.exportType);
+  EXPECT_EQ(11, t.session.settings.exportType);
   EXPECT_TRUE(t.messages.Messages().empty());
 }
 

@@ -1,12 +1,14 @@
-// The source dialog through the fake ports: what it asks the platform to show,
-// the ".fcf" refusal loop, and what it leaves behind on a pick and on Cancel.
+// Choosing the source plan: the open dialog with its ".fcf" refusal loop, and a
+// file dropped on the window, with the unsaved-plan question and the posted build.
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
-#include "commands/OpenSourceDialog.h"
-#include "support/TestApp.h"
+#include "commands/SourceCommands.h"
+#include "host/Paths.h"
+#include "support/TestSession.h"
 
 namespace {
 
@@ -17,14 +19,14 @@ constexpr const char* kRefusal =
 class OpenSourceDialogTest : public ::testing::Test {
  protected:
   OpenSourceDialogTest() {
-    std::strcpy(t.app.settings.defaultSourceDir, "C:\\Plans");
+    std::strcpy(t.session.settings.defaultSourceDir, "C:\\Plans");
     std::strcpy(path, "C:\\Old\\old.txt");
     std::strcpy(name, "old.txt");
   }
 
-  int Open() { return OpenSourceDialog(t.app, path, name); }
+  int Open() { return OpenSourceDialog(t.session, path, name); }
 
-  TestApp t;
+  TestSession t;
   char path[260];
   char name[260];
 };
@@ -127,6 +129,99 @@ TEST(IsFliteStarOriginal, ComparesTheLastExtensionCaseSensitively) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(c.refused, IsFliteStarOriginal(c.name));
   }
+}
+
+constexpr const char* kQuestion = "MS Flight Simulator Flight-Plan lszh.pln not saved yet!\nDo you want to save it?";
+
+class FileDropTest : public ::testing::Test {
+ protected:
+  FileDropTest() { std::strcpy(t.session.settings.destFileName, "lszh.pln"); }
+  TestSession t;
+};
+
+TEST_F(FileDropTest, DroppedPlanBecomesTheSourceAndItsBuildIsPosted) {
+  t.session.routeBuilt = true;
+  t.session.settings.showToolbar = 1;
+  TakeDroppedSourcePlan(t.session, "C:\\Plans\\lsgg.txt");
+  EXPECT_STREQ(t.session.settings.sourceFilePath, "C:\\Plans\\lsgg.txt");
+  EXPECT_STREQ(t.session.settings.sourceFileName, "lsgg.txt");
+  EXPECT_EQ(t.window.title, "PlanTransit - lsgg.txt");
+  EXPECT_EQ(t.window.texts[kSourceEdit], "C:\\Plans\\lsgg.txt");
+  EXPECT_EQ(t.window.postedCommands, std::vector<int>{kBuildButton});
+  EXPECT_FALSE(t.window.enabledControls[kDetailsButton]);
+  EXPECT_FALSE(t.window.enabledMenuItems[kPrintCommand]);
+  EXPECT_FALSE(t.window.enabledToolbarButtons.at(kDetailsButton));
+  EXPECT_FALSE(t.window.enabledToolbarButtons.at(kPrintCommand));
+  EXPECT_TRUE(t.messages.Messages().empty());
+}
+
+TEST_F(FileDropTest, DestinationIsNamedByTheRuleUnlessTheUserChooses) {
+  struct Case {
+    const char* name;
+    int autogenMode;
+    std::string destination;
+  };
+  const Case cases[] = {
+      {"rule 0: the source file's name", 0, std::string("C:\\Out") + kPathSeparator + "lsgg.pln"},
+      {"rule 3: the destination as it stands", 3, "C:\\Old\\kept.pln"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TestSession t;
+    t.session.settings.autogenMode = c.autogenMode;
+    t.session.settings.exportType = 1;
+    std::strcpy(t.session.settings.defaultDestDir, "C:\\Out");
+    std::strcpy(t.session.settings.destFilePath, "C:\\Old\\kept.pln");
+    std::strcpy(t.session.settings.destFileName, "kept.pln");
+    TakeDroppedSourcePlan(t.session, "C:\\Plans\\lsgg.txt");
+    EXPECT_EQ(t.window.texts[kDestinationEdit], c.destination);
+  }
+}
+
+TEST_F(FileDropTest, FliteStarOriginalIsRefusedAndNothingChanges) {
+  std::strcpy(t.session.settings.sourceFilePath, "C:\\Plans\\old.txt");
+  TakeDroppedSourcePlan(t.session, "C:\\Plans\\lsgg.fcf");
+  ASSERT_EQ(t.messages.Messages().size(), 1u);
+  EXPECT_EQ(t.messages.Messages()[0].text, kRefusal);
+  EXPECT_EQ(t.messages.Messages()[0].kind, MessageKind::Warning);
+  EXPECT_STREQ(t.session.settings.sourceFilePath, "C:\\Plans\\old.txt");
+  EXPECT_TRUE(t.window.postedCommands.empty());
+}
+
+TEST_F(FileDropTest, UnsavedPlanIsAskedAboutFirst) {
+  struct Case {
+    const char* name;
+    MessageAnswer answer;
+    std::vector<int> sent;
+    bool adopted;
+  };
+  const Case cases[] = {
+      {"Yes saves, then takes the plan", MessageAnswer::Yes, {kSaveCommand}, true},
+      {"No takes the plan unsaved", MessageAnswer::No, {}, true},
+      {"Cancel keeps everything", MessageAnswer::Cancel, {}, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TestSession t;
+    std::strcpy(t.session.settings.destFileName, "lszh.pln");
+    t.session.routeBuilt = true;
+    t.session.routeUnsaved = true;
+    t.messages.Answer(c.answer);
+    TakeDroppedSourcePlan(t.session, "C:\\Plans\\lsgg.txt");
+    ASSERT_FALSE(t.messages.Messages().empty());
+    EXPECT_EQ(t.messages.Messages()[0].text, kQuestion);
+    EXPECT_EQ(t.messages.Messages()[0].kind, MessageKind::Question);
+    EXPECT_EQ(t.messages.Messages()[0].buttons, MessageButtons::YesNoCancel);
+    EXPECT_EQ(t.window.sentCommands, c.sent);
+    EXPECT_EQ(t.window.postedCommands.size(), c.adopted ? 1u : 0u);
+    EXPECT_EQ(t.session.routeUnsaved, !c.adopted);
+  }
+}
+
+TEST_F(FileDropTest, EmptyPathDoesNothing) {
+  TakeDroppedSourcePlan(t.session, "");
+  EXPECT_TRUE(t.window.postedCommands.empty());
+  EXPECT_TRUE(t.messages.Messages().empty());
 }
 
 }  // namespace
