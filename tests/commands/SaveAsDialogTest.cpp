@@ -37,16 +37,23 @@ TEST_F(SaveAsDialogTest, OffersOneFilterPerExportTypeAndAllFilesLast) {
   const RecordedDialog& dialog = t.dialogs.Dialogs()[0];
   EXPECT_TRUE(dialog.isSave);
   EXPECT_EQ("Save as... Flight plan", dialog.title);
-  EXPECT_EQ((std::vector<std::string>{
-                "MS FS2000/2002 Flightplan Files (*.pln)", "ACS-GPS Flightplan Files (*.prg)",
-                "Radar Contact Flightplan Files (*.apl)", "SquawkBox Flightplan Files (*.sbp)",
-                "SFP Flightplan Files (*.pln)", "Nav Flightplan Files (*.pln)",
-                "MSFS 2020/2024, FSX, P3D Flightplan Files (*.pln)", "X-Plane 11/12 Flightplan Files (*.fms)",
-                "Garmin Flightplan Files (*.fpl)", "GPX Route Files (*.gpx)", "All files (*.*)"}),
-            dialog.filterDescriptions);
-  EXPECT_EQ((std::vector<std::string>{"*.pln", "*.prg", "*.apl", "*.sbp", "*.pln", "*.pln", "*.pln", "*.fms",
-                                      "*.fpl", "*.gpx", "*.*"}),
-            dialog.filterPatterns);
+  // The ten of today keep their places; a format added later comes after them.
+  std::vector<std::string> descriptions = {
+      "MS FS2000/2002 Flightplan Files (*.pln)", "ACS-GPS Flightplan Files (*.prg)",
+      "Radar Contact Flightplan Files (*.apl)", "SquawkBox Flightplan Files (*.sbp)",
+      "SFP Flightplan Files (*.pln)", "Nav Flightplan Files (*.pln)",
+      "MSFS 2020/2024, FSX, P3D Flightplan Files (*.pln)", "X-Plane 11/12 Flightplan Files (*.fms)",
+      "Garmin Flightplan Files (*.fpl)", "GPX Route Files (*.gpx)"};
+  std::vector<std::string> patterns = {"*.pln", "*.prg", "*.apl", "*.sbp", "*.pln",
+                                       "*.pln", "*.pln", "*.fms", "*.fpl", "*.gpx"};
+  for (int later = static_cast<int>(descriptions.size()); later < kExportTypeCount; ++later) {
+    descriptions.push_back(kExportTypes[later].filter.description);
+    patterns.push_back(kExportTypes[later].filter.pattern);
+  }
+  descriptions.push_back("All files (*.*)");
+  patterns.push_back("*.*");
+  EXPECT_EQ(descriptions, dialog.filterDescriptions);
+  EXPECT_EQ(patterns, dialog.filterPatterns);
   EXPECT_EQ("D:\\Out", dialog.initialFolder);
   EXPECT_EQ("pln", dialog.defaultExtension);
   EXPECT_FALSE(dialog.fileMustExist);
@@ -62,7 +69,7 @@ TEST_F(SaveAsDialogTest, OpensOnTheCurrentExportTypeAndTheCurrentDestination) {
 }
 
 TEST_F(SaveAsDialogTest, TheChosenFilterBecomesTheExportTypeWithTheNoticeForUntestedTypes) {
-  for (int filter = 1; filter <= 11; ++filter) {
+  for (int filter = 1; filter <= kExportTypeCount + 1; ++filter) {
     SCOPED_TRACE("filter " + std::to_string(filter));
     TestSession fresh;
     fresh.session.settings.exportType = 1;
@@ -71,7 +78,8 @@ TEST_F(SaveAsDialogTest, TheChosenFilterBecomesTheExportTypeWithTheNoticeForUnte
     char chosenName[260] = "old.pln";
 
     EXPECT_EQ(1, SaveAsDialog(fresh.session, chosenPath, chosenName));
-    EXPECT_EQ(filter, fresh.session.settings.exportType);
+    EXPECT_EQ(filter <= kExportTypeCount ? kExportTypes[filter - 1].code : kAllFilesType,
+              fresh.session.settings.exportType);
     EXPECT_STREQ("D:\\Out\\plan.x", chosenPath);
     EXPECT_STREQ("plan.x", chosenName);
     bool untested = filter >= 2 && filter <= 6;
@@ -86,7 +94,7 @@ TEST_F(SaveAsDialogTest, TheChosenFilterBecomesTheExportTypeWithTheNoticeForUnte
 }
 
 TEST_F(SaveAsDialogTest, AnExportTypeWithoutAFilterOpensOnTheFirstFilter) {
-  for (int exportType : {0, -1, 12, 99}) {
+  for (int exportType : {0, -1, 999}) {
     SCOPED_TRACE("exportType " + std::to_string(exportType));
     TestSession fresh;
     fresh.session.settings.exportType = exportType;
@@ -109,15 +117,16 @@ TEST_F(SaveAsDialogTest, CancelKeepsTheExportTypeAndTheDestination) {
   EXPECT_TRUE(t.messages.Messages().empty());
 }
 
-// "All files" follows the ten types, so every stored type of older versions
-// (1 to 6) keeps its filter.
+// "All files" follows the formats, so every stored type of older versions keeps
+// its filter; it is stored as type eleven wherever its filter stands.
 TEST_F(SaveAsDialogTest, AllFilesKeepsTypeElevenForTheNextDialog) {
-  t.dialogs.Choose("D:\\Out\\a", "a", 11);
+  const int allFiles = kExportTypeCount + 1;
+  t.dialogs.Choose("D:\\Out\\a", "a", allFiles);
   t.dialogs.Choose("D:\\Out\\b", "b");
   EXPECT_EQ(1, SaveAs());
   EXPECT_EQ(1, SaveAs());
   ASSERT_EQ(2u, t.dialogs.Dialogs().size());
-  EXPECT_EQ(11, t.dialogs.Dialogs()[1].filterIndex);
+  EXPECT_EQ(allFiles, t.dialogs.Dialogs()[1].filterIndex);
   EXPECT_EQ(11, t.session.settings.exportType);
   EXPECT_TRUE(t.messages.Messages().empty());
 }

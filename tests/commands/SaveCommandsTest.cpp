@@ -157,7 +157,7 @@ TEST_F(SavePlanAsTest, AFailedWriterShowsItsFailureMessage) {
 }
 
 TEST_F(SavePlanAsTest, TheAllFilesFilterWritesNothingAndSaysNothing) {
-  t.dialogs.Choose("E:\\Plans\\trip.txt", "trip.txt", 11);
+  t.dialogs.Choose("E:\\Plans\\trip.txt", "trip.txt", kExportTypeCount + 1);
   SavePlanAs(t.session);
   EXPECT_TRUE(t.files.files.empty());
   EXPECT_TRUE(t.messages.Messages().empty());

@@ -63,6 +63,16 @@ const ExportType& Format(std::string_view key) {
   return *type;
 }
 
+// The keys of the formats after the first ten, in the order `column` stores them.
+template <typename KeyText>
+std::string LaterFormatKeys(int ExportOrder::*column, KeyText keyText) {
+  std::string keys;
+  for (const ExportType* type : ExportTypesInOrder(column)) {
+    if (type->order.*column > static_cast<int>(std::size(kExportsRows))) keys += keyText(*type);
+  }
+  return keys;
+}
+
 // A file port that counts the replacements made: one per key written.
 class CountingFileSystem : public FakeFileSystem {
  public:
@@ -179,7 +189,7 @@ TEST_F(SettingsSheetTest, FlagOfACancelledSheetMakesTheNextOkStoreTheReloadedVal
 
 // The keys of today's simulators follow the six of old, so files written by
 // older versions load unchanged.
-TEST_F(SettingsSheetTest, ExportsWritesItsTwentyKeysInOrderAndStaysChangedForTheRestOfTheRun) {
+TEST_F(SettingsSheetTest, ExportsWritesItsKeysInOrderAndStaysChangedForTheRestOfTheRun) {
   Open();
   FakeSettingsPage& page = ShowExports();
   page.checked[Row("sqb").check] = true;
@@ -187,10 +197,14 @@ TEST_F(SettingsSheetTest, ExportsWritesItsTwentyKeysInOrderAndStaysChangedForThe
   EXPECT_EQ(1, page.applyEnabled);
 
   Apply();
-  EXPECT_EQ(20, disk.replacements);
+  const int keys = 2 * kExportTypeCount;
+  EXPECT_EQ(keys, disk.replacements);
+  // The ten formats of today in the order stored files have; a format added
+  // later follows them.
   EXPECT_EQ(
       "[Startup]\r\nACS-GPS=0\r\nMSFS=0\r\nNAV=0\r\nRC99=0\r\nSQB=1\r\nSFP=0\r\n"
-      "MSFS2020=0\r\nXPLANE=0\r\nGARMIN=0\r\nGPX=0\r\n"
+      "MSFS2020=0\r\nXPLANE=0\r\nGARMIN=0\r\nGPX=0\r\n" +
+          LaterFormatKeys(&ExportOrder::switchStore, [](const ExportType& type) { return type.name + std::string("=0\r\n"); }) +
       "\r\n[DefACSGPSDir]\r\nPathname=Please select a valid path\r\n"
       "\r\n[DefNAVDir]\r\nPathname=Please select a valid path\r\n"
       "\r\n[DefRC99Dir]\r\nPathname=Please select a valid path\r\n"
@@ -200,21 +214,24 @@ TEST_F(SettingsSheetTest, ExportsWritesItsTwentyKeysInOrderAndStaysChangedForThe
       "\r\n[DefMSFS2020Dir]\r\nPathname=Please select a valid path\r\n"
       "\r\n[DefXPLANEDir]\r\nPathname=Please select a valid path\r\n"
       "\r\n[DefGARMINDir]\r\nPathname=Please select a valid path\r\n"
-      "\r\n[DefGPXDir]\r\nPathname=Please select a valid path\r\n",
+      "\r\n[DefGPXDir]\r\nPathname=Please select a valid path\r\n" +
+          LaterFormatKeys(&ExportOrder::folderStore, [](const ExportType& type) {
+            return "\r\n[" + std::string(type.folderSection) + "]\r\nPathname=Please select a valid path\r\n";
+          }),
       Stored());
   EXPECT_EQ(1, BulkSwitch(settings, Format("sqb")));
   EXPECT_TRUE(Messages().empty());
   EXPECT_TRUE(flags.exportsChanged);
 
   Apply();  // without a change: written again
-  EXPECT_EQ(40, disk.replacements);
+  EXPECT_EQ(2 * keys, disk.replacements);
   Open();  // a sheet whose Exports tab is never shown stores nothing
   Apply();
-  EXPECT_EQ(40, disk.replacements);
+  EXPECT_EQ(2 * keys, disk.replacements);
   Open();
   ShowExports();
   Apply();
-  EXPECT_EQ(60, disk.replacements);
+  EXPECT_EQ(3 * keys, disk.replacements);
 }
 
 TEST_F(SettingsSheetTest, ExportsReadsEverySwitchIntoItsField) {
@@ -222,16 +239,16 @@ TEST_F(SettingsSheetTest, ExportsReadsEverySwitchIntoItsField) {
   FakeSettingsPage& page = ShowExports();
   // Every other row checked, so a switch read from a neighbour's box shows.
   bool checked = true;
-  for (const ExportsRowIds& row : kExportsRows) {
-    page.checked[row.check] = checked;
+  for (const ExportsPageRow& row : ExportsPage()) {
+    page.checked[row.controls.check] = checked;
     checked = !checked;
   }
   ClickExports(Row("nav").check);
   Apply();
   checked = true;
-  for (const ExportsRowIds& row : kExportsRows) {
-    SCOPED_TRACE(row.key);
-    EXPECT_EQ(checked ? 1 : 0, BulkSwitch(settings, Format(row.key)));
+  for (const ExportsPageRow& row : ExportsPage()) {
+    SCOPED_TRACE(row.type->key);
+    EXPECT_EQ(checked ? 1 : 0, BulkSwitch(settings, *row.type));
     checked = !checked;
   }
 }
@@ -313,14 +330,18 @@ TEST_F(SettingsSheetTest, TypedFolderTextIsDiscarded) {
 }
 
 TEST_F(SettingsSheetTest, EveryExportsRowKeepsItsPlaceAndIdsAndItsButtonPicksItsOwnFolder) {
-  ASSERT_EQ(std::size(kExportsRows), ExportsPage().size());
+  ASSERT_LE(std::size(kExportsRows), ExportsPage().size());
   Open();
   FakeSettingsPage& page = ShowExports();
   int picks = 0;
-  for (std::size_t i = 0; i < std::size(kExportsRows); ++i) {
-    const ExportsRowIds& row = kExportsRows[i];
-    SCOPED_TRACE(row.key);
+  for (std::size_t i = 0; i < ExportsPage().size(); ++i) {
     const ExportsPageRow& pageRow = ExportsPage()[i];
+    // The first ten rows keep their ids; a later row takes the next three from 1100.
+    const int later = 1100 + 3 * static_cast<int>(i - std::size(kExportsRows));
+    const ExportsRowIds row = i < std::size(kExportsRows)
+                                  ? kExportsRows[i]
+                                  : ExportsRowIds{pageRow.type->key, later, later + 1, later + 2};
+    SCOPED_TRACE(row.key);
     EXPECT_EQ(&Format(row.key), pageRow.type);
     EXPECT_EQ(row.check, pageRow.controls.check);
     EXPECT_EQ(row.edit, pageRow.controls.folderEdit);
