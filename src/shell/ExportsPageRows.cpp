@@ -17,11 +17,12 @@ struct Placement {
 
 HWND CreateControl(HWND page, DWORD extendedStyle, const char* className, const char* text, DWORD style, int id,
                    Placement at) {
-  RECT area = {at.left, at.top, at.left + at.width, at.top + at.height};
-  MapDialogRect(page, &area);
-  HWND control = CreateWindowExA(extendedStyle, className, text, WS_CHILD | WS_VISIBLE | style, area.left, area.top,
-                                 area.right - area.left, area.bottom - area.top, page,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+  // Position and size are mapped apart, as the dialog manager maps a template's.
+  RECT mapped = {at.left, at.top, at.width, at.height};
+  MapDialogRect(page, &mapped);
+  HWND control = CreateWindowExA(extendedStyle, className, text, WS_CHILD | WS_VISIBLE | style, mapped.left, mapped.top,
+                                 mapped.right, mapped.bottom, page, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                 nullptr, nullptr);
   SendMessageA(control, WM_SETFONT, SendMessageA(page, WM_GETFONT, 0, 0), FALSE);
   return control;
 }
