@@ -12,12 +12,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include "App.h"
+#include "cli/NoFileDialogs.h"
 #include "host/MessagePort.h"
+#include "host/ProcessEnvironment.h"
 #include "host/StdioFileSystem.h"
 #include "route/AirportLookup.h"
 #include "route/AirportScan.h"
-#include "support/FakeWindow.h"
 
 namespace {
 
@@ -61,17 +61,18 @@ const std::string& DataFilePath() {
 void BM_LookupAirport(benchmark::State& state) {
   StdioFileSystem files;
   SilentMessages messages;
-  FakeWindow window;
-  auto app = std::make_unique<App>();
-  app->host = Host{&messages, &window, &files, nullptr};
-  std::snprintf(app->settings.airportFilePath, kPathSize, "%s", DataFilePath().c_str());
-  app->route.waypointCount = 2;
-  char name[kNameLength + 1];
+  ProcessEnvironment environment;
+  NoFileDialogs dialogs;
+  ScanningAirportSource airports;
+  const AirportLookupPorts ports{files, environment, messages, dialogs, airports};
+  AirportFile file{};
+  std::snprintf(file.path, kPathSize, "%s", DataFilePath().c_str());
+  AirportFound found{};
   for (auto _ : state) {
-    LookupAirport(*app, kLastIdent, AirportSide::Destination, name);
-    benchmark::DoNotOptimize(name);
+    found = LookupAirport(ports, file, kLastIdent);
+    benchmark::DoNotOptimize(found);
   }
-  if (std::strcmp(name, "Last_Airport") != 0) state.SkipWithError("the lookup did not find the last line");
+  if (std::strcmp(found.name, "Last_Airport") != 0) state.SkipWithError("the lookup did not find the last line");
 }
 
 void BM_PlainPass(benchmark::State& state) {

@@ -5,6 +5,7 @@
 // fields.
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -57,21 +58,14 @@ void RequireScanAsLineByLine(const std::string& bytes, const std::vector<Referen
 }
 
 void RequireSoundLookup(const std::string& bytes, const std::string& ident) {
-  FuzzApp fuzz;
-  std::snprintf(fuzz.app.settings.airportFilePath, kPathSize, "%s", kAirportPath);
+  FuzzPorts fuzz;
+  AirportFile file{};
+  std::snprintf(file.path, kPathSize, "%s", kAirportPath);
   fuzz.files.files[kAirportPath] = bytes;
-  fuzz.app.route.waypointCount = 2;
-  char name[kNameLength + 1];
-  std::memset(name, '#', sizeof name);
-  LookupAirport(fuzz.app, ident.c_str(), AirportSide::Departure, name);
-  LookupAirport(fuzz.app, ident.c_str(), AirportSide::Destination, name);
-  Require(std::memchr(name, '\0', sizeof name) != nullptr, "a name overran its field");
-  RequireRouteWithinFields(fuzz.app.route);
-  for (const auto& [id, list] : fuzz.window.lists) {
-    for (const std::string& entry : list.entries) {
-      Require(entry.size() <= static_cast<std::size_t>(kAirportWordLength) + 1, "a runway entry too long");
-    }
-  }
+  const AirportLookupPorts ports{fuzz.files, fuzz.environment, fuzz.messages, fuzz.dialogs, fuzz.airports};
+  const AirportFound found = LookupAirport(ports, file, ident.c_str());
+  Require(std::memchr(found.name, '\0', sizeof found.name) != nullptr, "a name overran its field");
+  RequireRunwaysWithinFields(found.runways);
   Require(fuzz.files.openInputs == 0, "a file left open");
 }
 

@@ -13,12 +13,6 @@ void FuzzFailure(const char* what) {
   __builtin_trap();
 }
 
-FuzzApp::FuzzApp() {
-  app.host.messages = &messages;
-  app.host.window = &window;
-  app.host.files = &files;
-}
-
 void RequireReferencePieces(const std::string& bytes, std::size_t pieceLength, std::size_t readChunk) {
   FakeFileSystem files;
   files.files["file"] = bytes;
@@ -52,6 +46,11 @@ void RequireRouteWithinFields(const RouteTable& route) {
     Require(WithinField(row.name, sizeof row.name), "a name overran its field");
   }
   Require(WithinField(route.routeText, sizeof route.routeText), "the route text overran its field");
-  Require(WithinField(route.departureRunway, sizeof route.departureRunway), "a runway overran its field");
-  Require(WithinField(route.destinationRunway, sizeof route.destinationRunway), "a runway overran its field");
+}
+
+void RequireRunwaysWithinFields(const RunwayList& runways) {
+  Require(WithinField(runways.proposed, sizeof runways.proposed), "a runway overran its field");
+  for (const std::string& entry : runways.entries) {
+    Require(entry.size() <= static_cast<std::size_t>(kAirportWordLength) + 1, "a runway entry too long");
+  }
 }

@@ -1,6 +1,6 @@
-// What the readers' fuzz targets share: an App over in-memory ports (the tests'
-// fakes of the file system and the window, a message port that answers every
-// question with No), the fault report, and the check of the text-mode reader
+// What the readers' fuzz targets share: the route build's ports in memory (the
+// tests' fake file system, a message port that answers every question with No,
+// no file dialog), the fault report, and the check of the text-mode reader
 // against the character-by-character reference.
 #pragma once
 
@@ -8,10 +8,12 @@
 #include <cstdint>
 #include <string>
 
-#include "App.h"
+#include "cli/NoFileDialogs.h"
 #include "host/MessagePort.h"
+#include "route/AirportSource.h"
+#include "route/RouteBuild.h"
+#include "support/FakeEnvironment.h"
 #include "support/FakeFileSystem.h"
-#include "support/FakeWindow.h"
 
 // Reports a broken promise of the readers and stops the fuzzer with its input.
 [[noreturn]] void FuzzFailure(const char* what);
@@ -25,15 +27,18 @@ class QuietMessages : public MessagePort {
   MessageAnswer ShowMessage(const char*, MessageKind, MessageButtons) override { return MessageAnswer::No; }
 };
 
-struct FuzzApp {
-  FuzzApp();
-  FuzzApp(const FuzzApp&) = delete;
-  FuzzApp& operator=(const FuzzApp&) = delete;
+struct FuzzPorts {
+  FuzzPorts() = default;
+  FuzzPorts(const FuzzPorts&) = delete;
+  FuzzPorts& operator=(const FuzzPorts&) = delete;
+
+  RoutePorts Route() { return {files, messages, environment, dialogs, airports}; }
 
   QuietMessages messages;
-  FakeWindow window;
   FakeFileSystem files;
-  App app{};
+  FakeEnvironment environment;
+  NoFileDialogs dialogs;
+  ScanningAirportSource airports;
 };
 
 // Reads `bytes` with TextLineReader in pieces of `pieceLength`, the file handing
@@ -41,5 +46,8 @@ struct FuzzApp {
 // pieces of ReferencePieces.
 void RequireReferencePieces(const std::string& bytes, std::size_t pieceLength, std::size_t readChunk);
 
-// Requires every row, text and runway of the table to lie within its field.
+// Requires every row and text of the table to lie within its field.
 void RequireRouteWithinFields(const RouteTable& route);
+
+// Requires the runway list's entries and proposal to lie within their fields.
+void RequireRunwaysWithinFields(const RunwayList& runways);

@@ -12,6 +12,7 @@
 #include "ReaderFuzzing.h"
 #include "route/RouteBuild.h"
 #include "route/WaypointLine.h"
+#include "writers/OutputPath.h"
 #include "support/ReferenceReaders.h"
 
 namespace {
@@ -42,18 +43,18 @@ void RequireSscanfFields(const std::string& line) {
 }
 
 void RequireSoundBuild(const std::string& source) {
-  FuzzApp fuzz;
-  std::snprintf(fuzz.app.settings.sourceFilePath, kPathSize, "%s", kSourcePath);
-  std::snprintf(fuzz.app.settings.sourceFileName, kPathSize, "%s", kSourcePath);
-  std::snprintf(fuzz.app.settings.airportFilePath, kPathSize, "%s", kAirportPath);
-  fuzz.app.settings.autogenMode = 2;
+  FuzzPorts fuzz;
+  RouteRequest request{kSourcePath, kSourcePath, {}};
+  std::snprintf(request.airportFile.path, kPathSize, "%s", kAirportPath);
   fuzz.files.files[kSourcePath] = source;
   fuzz.files.files[kAirportPath] = "LSZH Zurich 1416 CH 47.458 16_12139 28_8202-10_8202\r\nLSGG Geneva 1411 a b 05\r\n";
-  bool built = BuildRoute(fuzz.app);
-  const RouteTable& route = fuzz.app.route;
+  const BuiltRoute built = BuildRoute(request, fuzz.Route());
+  const RouteTable& route = built.route;
   RequireRouteWithinFields(route);
+  RequireRunwaysWithinFields(built.departureRunways);
+  RequireRunwaysWithinFields(built.destinationRunways);
   Require(fuzz.files.openInputs == 0, "a file left open");
-  if (!built) return;
+  if (built.outcome != RouteOutcome::Built) return;
   Require(route.waypointCount >= 2, "a route of fewer than two items");
   Require(DepartureRow(route).type == 'A' && DestinationRow(route).type == 'A', "a route not between airports");
   std::string routeText;
@@ -61,7 +62,11 @@ void RequireSoundBuild(const std::string& source) {
     routeText += std::string(index > 0 ? "-" : "") + route.rows[index].ident;
   }
   Require(routeText == route.routeText, "a route text other than the idents joined");
-  Require(WithinField(fuzz.app.settings.destFilePath, kPathSize), "the destination overran its buffer");
+  // Named after the airports, as the window names it.
+  char path[kPathSize] = "";
+  char name[kPathSize] = "";
+  MakeOutputPath({kNameFromAirportNames, kSourcePath, &route}, "out", ".pln", path, name);
+  Require(WithinField(path, kPathSize) && WithinField(name, kPathSize), "the destination overran its buffer");
 }
 
 }  // namespace

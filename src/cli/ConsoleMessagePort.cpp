@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "writers/ExportFrame.h"
+#include "writers/SaveFrame.h"
 
 namespace {
 

@@ -1,79 +1,79 @@
+// A source's route is built as the window builds it; its plans are named and
+// saved as Save all names and saves them, with the options in place of the
+// window's buttons.
 #include "cli/Conversion.h"
 
 #include <cstdio>
 #include <cstring>
 
-#include "App.h"
 #include "config/ConfigurationLocation.h"
 #include "config/Settings.h"
-#include "host/ControlIds.h"
-#include "host/FileSystem.h"
-#include "host/MessagePort.h"
-#include "host/PathSeparator.h"
-#include "host/WindowPort.h"
+#include "host/Paths.h"
 #include "route/RouteBuild.h"
 #include "writers/FileExtension.h"
 #include "writers/OutputPath.h"
+#include "writers/SaveFrame.h"
 
 namespace {
 
 constexpr const char* kBundledAirportFile = "Fsb_apts.txt";
 
-constexpr int kFlightTypeRadios[] = {kVfrRadio, kIfrRadio};
-// By route type 0..3: GPS, VOR, low and high airways.
-constexpr int kRouteTypeRadios[] = {kDirectGpsRadio, kVorToVorRadio, kLowAirwaysRadio, kHighAirwaysRadio};
+// By the options' flight type 0..1 and route type 0..3.
+constexpr FlightRules kFlightRules[] = {FlightRules::Vfr, FlightRules::Ifr};
+constexpr RouteKind kRouteKinds[] = {RouteKind::DirectGps, RouteKind::VorToVor, RouteKind::LowAirways,
+                                     RouteKind::HighAirways};
 
-// Copies `text` into a 260-byte settings field; false when it does not fit.
-bool CopySetting(char (&field)[kPathSize], const std::string& text) {
-  if (text.size() >= kPathSize) return false;
-  std::memcpy(field, text.c_str(), text.size() + 1);
-  return true;
-}
-
-void SetAirportFile(ProgramSettings& settings, const char* path) {
-  std::snprintf(settings.airportFilePath, kPathSize, "%s", path);
-  std::snprintf(settings.airportFileName, kPathSize, "%s", FileNamePartOf(path));
+void SetAirportFile(AirportFile& file, const char* path) {
+  std::snprintf(file.path, sizeof file.path, "%s", path);
+  std::snprintf(file.name, sizeof file.name, "%s", FileNamePartOf(path));
 }
 
 // The configuration's airport file, when a configuration file exists.
-bool TakeConfiguredAirportFile(App& app) {
+bool TakeConfiguredAirportFile(const ConverterPorts& ports, AirportFile& file) {
+  const ConfigurationPorts configuration{ports.files, ports.environment};
   ConfigurationPaths paths{};
-  LocateConfigurationFile(app, paths);
-  if (paths.readPath[0] == '\0' || !app.host.files->CanOpenForReading(paths.readPath)) return false;
-  App configured{};
-  configured.host = app.host;
-  LoadSettings(configured);
-  std::memcpy(app.settings.airportFilePath, configured.settings.airportFilePath, kPathSize);
-  std::memcpy(app.settings.airportFileName, configured.settings.airportFileName, kPathSize);
+  LocateConfigurationFile(configuration, paths);
+  if (paths.readPath[0] == '\0' || !ports.files.CanOpenForReading(paths.readPath)) return false;
+  ProgramSettings configured{};
+  LoadSettings(configuration, ports.registry, configured);
+  std::memcpy(file.path, configured.airportFilePath, kPathSize);
+  std::memcpy(file.name, configured.airportFileName, kPathSize);
   return true;
 }
 
 // The folder of one format's plans: the output folder itself, or with several
-// formats its subfolder named after the type; created when missing.
-bool PrepareFormatFolder(App& app, const ConvertOptions& options, const ExportType& type,
-                         std::string& folder) {
+// formats its subfolder named after the format; created when missing.
+bool PrepareFormatFolder(const Conversion& conversion, const ExportType& type, std::string& folder) {
+  const ConvertOptions& options = conversion.options;
   folder = options.outDir.empty() ? "." : options.outDir;
   if (options.formats.size() > 1) {
     if (folder.back() != kPathSeparator) folder += kPathSeparator;
     folder += type.name;
   }
-  if (app.host.files->CreateFolders(folder.c_str())) return true;
-  ShowFormattedMessage(*app.host.messages, MessageKind::Error, MessageButtons::Ok,
-                       "Cannot create the folder %s", folder.c_str());
+  if (conversion.ports.files.CreateFolders(folder.c_str())) return true;
+  ShowFormattedMessage(conversion.ports.messages, MessageKind::Error, MessageButtons::Ok, "Cannot create the folder %s",
+                       folder.c_str());
   return false;
 }
 
-// Names and writes one format's plan, and tells how it went.
-bool WriteFormat(App& app, const ConvertOptions& options, const ExportType& type) {
+// Names and saves one format's plan, and tells how it went.
+bool WriteFormat(const Conversion& conversion, const ExportType& type, const NamingInput& naming,
+                 const PlanInput& plan) {
   std::string folder;
-  if (!PrepareFormatFolder(app, options, type, folder)) return false;
+  if (!PrepareFormatFolder(conversion, type, folder)) return false;
   char path[kPathSize] = "";
   char name[kPathSize] = "";
-  bool written = MakeOutputPath(app, folder.c_str(), path, name, type.code) && type.writer(app, path, name);
+  const ConverterPorts& ports = conversion.ports;
+  bool written = false;
+  if (MakeOutputPath(naming, folder.c_str(), type.extension, path, name)) {
+    SavedPlan saved = SavePlan(type, plan, path, name, {ports.files, ports.messages});
+    std::memcpy(path, saved.path, kPathSize);
+    std::memcpy(name, saved.name, kPathSize);
+    written = saved.outcome == SaveOutcome::Written;
+  }
   if (!written) {
-    ShowFormattedMessage(*app.host.messages, MessageKind::Warning, MessageButtons::Ok, type.failedMessage,
-                         name);
-  } else if (!options.quiet) {
+    ShowFormattedMessage(ports.messages, MessageKind::Warning, MessageButtons::Ok, type.failedMessage, name);
+  } else if (!conversion.options.quiet) {
     std::printf("%s\n", path);
   }
   return written;
@@ -81,46 +81,45 @@ bool WriteFormat(App& app, const ConvertOptions& options, const ExportType& type
 
 }  // namespace
 
-void ApplyConvertOptions(App& app, const ConvertOptions& options) {
-  ProgramSettings& settings = app.settings;
-  settings.autogenMode = options.namingRule;
-  settings.exportType = options.formats.empty() ? kExportMsfs : options.formats.front();
-  CopySetting(settings.defaultDestDir, options.outDir.empty() ? "." : options.outDir);
+Conversion PrepareConversion(const ConvertOptions& options, const ConverterPorts& ports) {
+  Conversion conversion{options, ports, {}};
   if (!options.airportFile.empty()) {
-    SetAirportFile(settings, options.airportFile.c_str());
-  } else if (!TakeConfiguredAirportFile(app)) {
-    SetAirportFile(settings, kBundledAirportFile);
+    SetAirportFile(conversion.airportFile, options.airportFile.c_str());
+  } else if (!TakeConfiguredAirportFile(ports, conversion.airportFile)) {
+    SetAirportFile(conversion.airportFile, kBundledAirportFile);
   }
-  // The writers read the flight and route type from the window's radio buttons.
-  app.host.window->CheckRadio(kVfrRadio, kIfrRadio, kFlightTypeRadios[options.flightType]);
-  app.host.window->CheckRadio(kVorToVorRadio, kDirectGpsRadio, kRouteTypeRadios[options.routeType]);
+  return conversion;
 }
 
-bool ConvertSource(App& app, const ConvertOptions& options, const std::string& source) {
-  ProgramSettings& settings = app.settings;
-  if (!CopySetting(settings.sourceFilePath, source)) {
-    ShowFormattedMessage(*app.host.messages, MessageKind::Error, MessageButtons::Ok,
+bool ConvertSource(Conversion& conversion, const std::string& source) {
+  const ConverterPorts& ports = conversion.ports;
+  if (source.size() >= static_cast<std::size_t>(kPathSize)) {
+    ShowFormattedMessage(ports.messages, MessageKind::Error, MessageButtons::Ok,
                          "The path of %s is longer than 259 characters", source.c_str());
     return false;
   }
-  std::snprintf(settings.sourceFileName, kPathSize, "%s", FileNamePartOf(settings.sourceFilePath));
-  // Each source starts with no runway: the runway of the plan before is another
-  // airport's.
-  app.route.departureRunway[0] = '\0';
-  app.route.destinationRunway[0] = '\0';
-  app.route.routeBuilt = BuildRoute(app);
-  if (!app.route.routeBuilt) {
-    ShowFormattedMessage(*app.host.messages, MessageKind::Warning, MessageButtons::Ok,
-                         "Failed to build Flight-Plan from file %s", settings.sourceFileName);
+  const char* sourceName = FileNamePartOf(source.c_str());
+  const RouteRequest request{source.c_str(), sourceName, conversion.airportFile};
+  const BuiltRoute built =
+      BuildRoute(request, {ports.files, ports.messages, ports.environment, ports.dialogs, ports.airports});
+  conversion.airportFile = built.airportFile;
+  if (built.outcome != RouteOutcome::Built) {
+    ShowFormattedMessage(ports.messages, MessageKind::Warning, MessageButtons::Ok,
+                         "Failed to build Flight-Plan from file %s", sourceName);
     return false;
   }
-  if (options.overrideDepartureRunway) {
-    std::snprintf(app.route.departureRunway, sizeof app.route.departureRunway, "%s",
-                  options.departureRunway.c_str());
-  }
+  const ConvertOptions& options = conversion.options;
+  const ConversionDate date = ReadConversionDate(&ports.dates);
+  const PlanInput plan{built.route,
+                       options.overrideDepartureRunway ? options.departureRunway.c_str()
+                                                       : built.departureRunways.proposed,
+                       built.destinationRunways.proposed,
+                       kFlightRules[options.flightType],
+                       kRouteKinds[options.routeType],
+                       date,
+                       ""};
+  const NamingInput naming{options.namingRule, sourceName, &built.route};
   bool allWritten = true;
-  for (ExportCode code : options.formats) {
-    allWritten = WriteFormat(app, options, *FindExportType(code)) && allWritten;
-  }
+  for (const ExportType* type : options.formats) allWritten = WriteFormat(conversion, *type, naming, plan) && allWritten;
   return allWritten;
 }

@@ -15,37 +15,47 @@ namespace {
 constexpr const char* kProgramName = "plantransit-convert";
 constexpr const char* kVersion = "plantransit-convert " PLANTRANSIT_VERSION;
 
-const std::map<std::string, ExportCode> kFormatNames = {
-    {"msfs", kExportMsfs}, {"acs-gps", kExportAcsGps}, {"rc99", kExportRc99},
-    {"sqb", kExportSqb},   {"sfp", kExportSfp},        {"nav", kExportNav},
-    {"msfs2020", kExportMsfsXml}, {"xplane", kExportXPlane}, {"garmin", kExportGarmin}, {"gpx", kExportGpx},
-};
+// "msfs, acs-gps, ..., gpx or all": the keys by type number.
+std::string FormatList() {
+  std::string list;
+  for (const ExportType& type : kExportTypes) list += std::string(type.key) + ", ";
+  list.resize(list.size() - 2);
+  return list + " or all";
+}
 
-constexpr const char* kFormatList = "msfs, acs-gps, rc99, sqb, sfp, nav, msfs2020, xplane, garmin, gpx or all";
+// "MS FS2000/2002 (msfs), ACS-GPS (acs-gps), ... and GPX (gpx)".
+std::string FormatTitles() {
+  std::string titles;
+  for (int i = 0; i < kExportTypeCount; ++i) {
+    const char* separator = i == 0 ? "" : i + 1 == kExportTypeCount ? " and " : ", ";
+    titles += std::string(separator) + kExportTypes[i].title + " (" + kExportTypes[i].key + ")";
+  }
+  return titles;
+}
 
 const std::map<std::string, int> kNamingRules = {{"source", 0}, {"icao", 1}, {"names", 2}};
 const std::map<std::string, int> kFlightTypes = {{"vfr", 0}, {"ifr", 1}};
 const std::map<std::string, int> kRouteTypes = {{"gps", 0}, {"vor", 1}, {"low", 2}, {"high", 3}};
 
-// "msfs,sqb" or "all" into export codes in bulk order; an empty text on error.
-std::string FormatsFromList(const std::string& list, std::vector<ExportCode>& formats) {
-  std::vector<bool> wanted(kExportTypeCount + 1, false);
+// "msfs,sqb" or "all" into formats in Save all order; an empty text on error.
+std::string FormatsFromList(const std::string& list, std::vector<const ExportType*>& formats) {
+  std::vector<bool> wanted(kExportTypeCount, false);
   std::size_t start = 0;
   while (start <= list.size()) {
     std::size_t comma = std::min(list.find(',', start), list.size());
     std::string word = list.substr(start, comma - start);
     if (word == "all") {
       std::fill(wanted.begin(), wanted.end(), true);
-    } else if (auto known = kFormatNames.find(word); known != kFormatNames.end()) {
-      wanted[known->second] = true;
+    } else if (const ExportType* known = FindExportTypeByKey(word)) {
+      wanted[IndexOf(*known)] = true;
     } else {
-      return "unknown format \"" + word + "\" (" + kFormatList + ")";
+      return "unknown format \"" + word + "\" (" + FormatList() + ")";
     }
     start = comma + 1;
   }
   formats.clear();
-  for (ExportCode code : kBulkOrder) {
-    if (wanted[code]) formats.push_back(code);
+  for (const ExportType* type : ExportTypesInOrder(&ExportOrder::saveAll)) {
+    if (wanted[IndexOf(*type)]) formats.push_back(type);
   }
   return "";
 }
@@ -66,14 +76,10 @@ void AddChoice(CLI::App& app, const char* names, int& value, const std::map<std:
 }
 
 void Describe(CLI::App& app, ConvertOptions& options, std::string& formatList) {
-  app.description(
-      "Converts FliteStar/FliteMap \"Generic Text format\" flight plans into flight plans for "
-      "Microsoft Flight Simulator 2000/2002 (msfs), ACS-GPS, Radar Contact (rc99), SquawkBox (sqb), "
-      "Super Flight Planner (sfp), Nav Flight Planner (nav), Microsoft Flight Simulator 2020/2024, FSX and "
-      "Prepar3D (msfs2020), X-Plane 11/12 (xplane), Garmin GNS/GTN units and Garmin Pilot (garmin) and "
-      "GPX 1.1 maps and tools (gpx).");
+  app.description("Converts FliteStar/FliteMap \"Generic Text format\" flight plans into flight plans for " +
+                  FormatTitles() + ".");
   app.add_option("SOURCE", options.sources, "FliteStar/FliteMap Generic Text export(s)")->option_text("FILE...");
-  app.add_option("-f,--format", formatList, std::string("comma-separated: ") + kFormatList + " (default msfs)")
+  app.add_option("-f,--format", formatList, "comma-separated: " + FormatList() + " (default msfs)")
       ->option_text("LIST");
   app.add_option("-o,--out-dir", options.outDir,
                  "folder of the written plans (default: the current folder); with several formats "

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "writers/ExportType.h"
+#include "writers/FormatRegistry.h"
 
 struct ConvertOptions {
   std::vector<std::string> sources;
-  std::vector<ExportCode> formats;  // in bulk order, each once
+  std::vector<const ExportType*> formats;  // in Save all order, each once
   std::string outDir;               // empty: the current folder
   std::string airportFile;          // empty: the configured file, else the bundled one
   int namingRule = 0;               // autogenMode 0..2

@@ -1,7 +1,7 @@
+// The settings' names as the report gives them; each format's switch and folder
+// under the names its registry row gives them.
 #include "cli/SettingsReport.h"
 
-#include "App.h"
-#include "config/ConfigurationLocation.h"
 #include "config/Settings.h"
 
 namespace {
@@ -27,16 +27,6 @@ constexpr NumberField kNumberFields[] = {
     {"defaultRouteType", &ProgramSettings::defaultRouteType},
     {"airportSource", &ProgramSettings::airportSource},
     {"exportType", &ProgramSettings::exportType},
-    {"bulkAcsGps", &ProgramSettings::bulkAcsGps},
-    {"bulkNav", &ProgramSettings::bulkNav},
-    {"bulkMsfs", &ProgramSettings::bulkMsfs},
-    {"bulkRc99", &ProgramSettings::bulkRc99},
-    {"bulkSqb", &ProgramSettings::bulkSqb},
-    {"bulkSfp", &ProgramSettings::bulkSfp},
-    {"bulkMsfsXml", &ProgramSettings::bulkMsfsXml},
-    {"bulkXPlane", &ProgramSettings::bulkXPlane},
-    {"bulkGarmin", &ProgramSettings::bulkGarmin},
-    {"bulkGpx", &ProgramSettings::bulkGpx},
 };
 
 constexpr TextField kTextFields[] = {
@@ -48,27 +38,22 @@ constexpr TextField kTextFields[] = {
     {"destFileName", &ProgramSettings::destFileName},
     {"defaultSourceDir", &ProgramSettings::defaultSourceDir},
     {"defaultDestDir", &ProgramSettings::defaultDestDir},
-    {"msfsDir", &ProgramSettings::msfsDir},
-    {"navDir", &ProgramSettings::navDir},
-    {"acsGpsDir", &ProgramSettings::acsGpsDir},
-    {"rc99Dir", &ProgramSettings::rc99Dir},
-    {"sqbDir", &ProgramSettings::sqbDir},
-    {"sfpDir", &ProgramSettings::sfpDir},
-    {"msfsXmlDir", &ProgramSettings::msfsXmlDir},
-    {"xplaneDir", &ProgramSettings::xplaneDir},
-    {"garminDir", &ProgramSettings::garminDir},
-    {"gpxDir", &ProgramSettings::gpxDir},
 };
 
 }  // namespace
 
-void PrintSettingsReport(App& app, std::FILE* out) {
+void PrintSettingsReport(const ConfigurationPorts& configuration, RegistryPort& registry, std::FILE* out) {
   ConfigurationPaths paths{};
-  LocateConfigurationFile(app, paths);
-  LoadSettings(app);
+  LocateConfigurationFile(configuration, paths);
+  ProgramSettings settings{};
+  LoadSettings(configuration, registry, settings);
   std::fprintf(out, "configuration=%s\n", paths.readPath);
   for (const NumberField& number : kNumberFields) {
-    std::fprintf(out, "%s=%d\n", number.name, static_cast<int>(app.settings.*number.field));
+    std::fprintf(out, "%s=%d\n", number.name, static_cast<int>(settings.*number.field));
   }
-  for (const TextField& text : kTextFields) std::fprintf(out, "%s=%s\n", text.name, app.settings.*text.field);
+  for (const ExportType& type : kExportTypes) {
+    std::fprintf(out, "%s=%d\n", type.switchField, static_cast<int>(BulkSwitch(settings, type)));
+  }
+  for (const TextField& text : kTextFields) std::fprintf(out, "%s=%s\n", text.name, settings.*text.field);
+  for (const ExportType& type : kExportTypes) std::fprintf(out, "%s=%s\n", type.folderField, BulkFolder(settings, type));
 }

@@ -4,9 +4,11 @@
 
 #include <cstdio>
 
-struct App;
+#include "config/ConfigurationLocation.h"
+#include "host/RegistryPort.h"
 
 // Prints "configuration=<path>" (empty when there is none) and then one
-// "name=value" line per field of the program settings, in the settings' order.
+// "name=value" line per program setting: the window's numbers, each format's
+// Save all switch, the files and folders, each format's Save all folder.
 // Writes nothing.
-void PrintSettingsReport(App& app, std::FILE* out);
+void PrintSettingsReport(const ConfigurationPorts& configuration, RegistryPort& registry, std::FILE* out);

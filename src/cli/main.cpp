@@ -1,5 +1,5 @@
 // plantransit-convert: the headless converter. It runs the window's route build,
-// naming and writers over non-interactive ports, for scripts and batches.
+// naming and save frame over non-interactive ports, for scripts and batches.
 #include <cstdio>
 
 #ifdef _WIN32
@@ -9,14 +9,12 @@
 #include <unistd.h>
 #endif
 
-#include "App.h"
 #include "cli/ConsoleMessagePort.h"
 #include "cli/Conversion.h"
 #include "cli/ConvertOptions.h"
 #include "cli/NoFileDialogs.h"
 #include "cli/SettingsReport.h"
 #include "host/LocaleDatePort.h"
-#include "host/MemoryWindow.h"
 #include "host/ProcessEnvironment.h"
 #include "host/StdioFileSystem.h"
 #include "host/SystemRegistry.h"
@@ -30,14 +28,15 @@ constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
 
 // Converts every source in order; a failed one does not stop the others.
-int ConvertAll(App& app, const ConvertOptions& options) {
+int ConvertAll(Conversion& conversion) {
+  const ConvertOptions& options = conversion.options;
   bool showProgress = options.sources.size() > 1 && !options.quiet && isatty(2);
   int failures = 0;
   for (std::size_t i = 0; i < options.sources.size(); ++i) {
     if (showProgress) {
       std::fprintf(stderr, "[%zu/%zu] %s\n", i + 1, options.sources.size(), options.sources[i].c_str());
     }
-    if (!ConvertSource(app, options, options.sources[i])) ++failures;
+    if (!ConvertSource(conversion, options.sources[i])) ++failures;
   }
   return failures == 0 ? kExitAllWritten : kExitFailed;
 }
@@ -54,7 +53,6 @@ int main(int argc, char** argv) {
   AdoptUserDateLocale();
 
   ConsoleMessagePort messages(options.force);
-  MemoryWindow window;
   StdioFileSystem files;
   NoFileDialogs dialogs;
   LocaleDatePort dates;
@@ -62,20 +60,12 @@ int main(int argc, char** argv) {
   ProcessEnvironment environment;
   // A batch reads the airport data once, not twice per source.
   IndexedAirportSource airports;
-  static App app{};
-  app.host = Host{.messages = &messages,
-                  .window = &window,
-                  .files = &files,
-                  .dialogs = &dialogs,
-                  .dates = &dates,
-                  .registry = &registry,
-                  .environment = &environment,
-                  .airports = &airports};
 
   if (options.showSettings) {
-    PrintSettingsReport(app, stdout);
+    PrintSettingsReport({files, environment}, registry, stdout);
     return kExitAllWritten;
   }
-  ApplyConvertOptions(app, options);
-  return ConvertAll(app, options);
+  const ConverterPorts ports{messages, files, environment, registry, dialogs, dates, airports};
+  Conversion conversion = PrepareConversion(options, ports);
+  return ConvertAll(conversion);
 }

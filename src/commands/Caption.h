@@ -1,7 +1,7 @@
 // The title rule of the program's windows: "PlanTransit - " and a text.
 #pragma once
 
-#include "config/ProgramSettings.h"
+#include "host/Paths.h"
 
 class WindowPort;
 

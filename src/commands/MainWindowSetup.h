@@ -1,12 +1,15 @@
-// The main window's initial contents, filled from the program settings when the
-// window is initialised: file fields, flight- and route-type presets, and the
-// commands that need a built route.
+// The main window's file fields and radio buttons: filled from the program
+// settings when the window is initialised, and read into a plan's flight and
+// route type when a plan is written.
 #pragma once
 
-struct App;
+#include "commands/Session.h"
+#include "writers/PlanInput.h"
+
+class WindowPort;
 
 // Shows `sourceFilePath` in edit 1010 and `destFilePath` in edit 1013.
-void ShowFilePaths(App& app);
+void ShowFilePaths(Session& session);
 
 // The radio button a `defaultFlightType` preset checks: 0 VFR (1002), 1 IFR
 // (1003); 0 for any other value, which checks neither.
@@ -18,4 +21,14 @@ int RouteTypeRadio(int preset);
 
 // Checks the flight-type and route-type buttons the presets name; a group whose
 // preset is out of range is left as it is (nothing checked in a new window).
-void PresetRouteChoices(App& app);
+void PresetRouteChoices(Session& session);
+
+struct PlanChoices {
+  FlightRules flightRules;
+  RouteKind routeKind;
+};
+
+// The first checked button of each radio group ("VFR" before "IFR"; "Direct GPS",
+// "VOR to VOR", "Low Altitude Airways", "High Altitude Airways"); None for a
+// group without one.
+PlanChoices ReadPlanChoices(WindowPort& window);

@@ -3,7 +3,6 @@
 
 #include <cstring>
 
-#include "App.h"
 #include "host/ControlIds.h"
 #include "host/WindowPort.h"
 
@@ -23,13 +22,12 @@ int FindListEntry(WindowPort& window, int listId, const char* text) {
 
 }  // namespace
 
-void ChooseRunway(App& app, int listId) {
-  RouteTable& route = app.route;
-  bool departure = listId == kDepartureRunwayList;
-  char* runway = departure ? route.departureRunway : route.destinationRunway;
-  WindowPort& window = *app.host.window;
+void ChooseRunway(Session& session, int listId) {
+  RunwayChoice& choice = listId == kDepartureRunwayList ? session.departureRunway : session.destinationRunway;
+  char* runway = choice.text;
+  WindowPort& window = *session.ports.window;
   int index = window.ListSelection(listId);
-  (departure ? route.departureRunwayIndex : route.destinationRunwayIndex) = index;
+  choice.index = index;
   int length = window.ListEntryLength(listId, index);
   // No selection (-1) has no text to take; an entry of 31 characters or more
   // would not fit the runway field.

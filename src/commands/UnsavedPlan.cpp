@@ -1,22 +1,28 @@
-// The unsaved-plan question; Yes runs the bulk Save inside the question.
+// The unsaved-plan question; Yes runs Save all inside the question.
 #include "commands/UnsavedPlan.h"
 
-#include "App.h"
+#include "config/Settings.h"
 #include "host/ControlIds.h"
 #include "host/WindowPort.h"
 
-MessageAnswer ConfirmUnsavedPlan(App& app) {
+MessageAnswer ConfirmUnsavedPlan(Session& session) {
   MessageAnswer answer = ShowFormattedMessage(
-      *app.host.messages, MessageKind::Question, MessageButtons::YesNoCancel,
+      *session.ports.messages, MessageKind::Question, MessageButtons::YesNoCancel,
       "MS Flight Simulator Flight-Plan %s not saved yet!\nDo you want to save it?",
-      app.settings.destFileName);
-  if (answer == MessageAnswer::Yes) app.host.window->SendCommand(kSaveCommand);
+      session.settings.destFileName);
+  if (answer == MessageAnswer::Yes) session.ports.window->SendCommand(kSaveCommand);
   return answer;
 }
 
-bool MayDiscardRoute(App& app) {
-  // After a failed build the bulk Save would only start another build: a Yes
-  // would promise a plan that is never written.
-  bool writableRouteUnsaved = app.route.routeUnsaved && app.route.routeBuilt;
-  return !writableRouteUnsaved || ConfirmUnsavedPlan(app) != MessageAnswer::Cancel;
+bool MayDiscardRoute(Session& session) {
+  // After a failed build Save all would only start another build: a Yes would
+  // promise a plan that is never written.
+  bool writableRouteUnsaved = session.routeUnsaved && session.routeBuilt;
+  return !writableRouteUnsaved || ConfirmUnsavedPlan(session) != MessageAnswer::Cancel;
+}
+
+bool SaveSessionOnExit(Session& session) {
+  if (!MayDiscardRoute(session)) return false;
+  SaveLastFiles({*session.ports.files, *session.ports.environment}, session.settings);
+  return true;
 }

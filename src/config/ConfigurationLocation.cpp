@@ -5,11 +5,6 @@
 #include <initializer_list>
 #include <string>
 
-#include "App.h"
-#include "host/EnvironmentPort.h"
-#include "host/FileSystem.h"
-#include "host/PathSeparator.h"
-
 namespace {
 
 constexpr const char* kProgramFolder = "PlanTransit";
@@ -96,6 +91,6 @@ bool LocateConfigurationFile(EnvironmentPort& environment, FileSystem& files, Co
   return paths.writePath[0] != '\0';
 }
 
-bool LocateConfigurationFile(App& app, ConfigurationPaths& paths) {
-  return LocateConfigurationFile(*app.host.environment, *app.host.files, kNativeConfigurationLayout, paths);
+bool LocateConfigurationFile(const ConfigurationPorts& ports, ConfigurationPaths& paths) {
+  return LocateConfigurationFile(ports.environment, ports.files, kNativeConfigurationLayout, paths);
 }

@@ -4,11 +4,9 @@
 // file in the Windows folder is still read until the per-user file exists.
 #pragma once
 
-#include "config/ProgramSettings.h"
-
-class EnvironmentPort;
-class FileSystem;
-struct App;
+#include "host/EnvironmentPort.h"
+#include "host/FileSystem.h"
+#include "host/Paths.h"
 
 // The conventions that place the per-user file.
 enum class ConfigurationLayout {
@@ -46,6 +44,12 @@ struct ConfigurationPaths {
 bool LocateConfigurationFile(EnvironmentPort& environment, FileSystem& files, ConfigurationLayout layout,
                              ConfigurationPaths& paths);
 
-// LocateConfigurationFile for the running program: its environment and file
-// ports, the platform's own layout.
-bool LocateConfigurationFile(App& app, ConfigurationPaths& paths);
+// What the configuration file is reached through: the environment that places
+// it and the files.
+struct ConfigurationPorts {
+  FileSystem& files;
+  EnvironmentPort& environment;
+};
+
+// LocateConfigurationFile with the platform's own layout.
+bool LocateConfigurationFile(const ConfigurationPorts& ports, ConfigurationPaths& paths);

@@ -1,102 +1,81 @@
-// The Exports page: the bulk switch and the bulk folder of each export type, with
-// the keys they are stored in.
-#include <cstdint>
+// The Exports page: the Save all switch and folder of each format, with the keys
+// they are stored in, all from the registry.
+#include "config/ExportsPage.h"
 
-#include "App.h"
-#include "config/SettingsPageIds.h"
+#include "config/Settings.h"
 #include "config/SettingsPagePort.h"
 #include "config/SettingsSheet.h"
 #include "config/SettingsSheetParts.h"
-#include "config/Settings.h"
 
 namespace {
 
-// One export type's row of the page, in screen order.
-struct ExportRow {
-  int checkId;
-  int32_t ProgramSettings::*bulkSwitch;
-  const char* switchKey;  // in "Startup"
-  FolderButton folder;
-  const char* folderSection;  // key "Pathname"
+// The ids of the first ten rows, which help files and tests have always known.
+constexpr ExportsRowControls kFirstRowControls[] = {
+    {1037, 1075, 1081}, {1070, 1076, 1082}, {1071, 1077, 1083}, {1072, 1078, 1084}, {1073, 1079, 1085},
+    {1074, 1080, 1086}, {1087, 1091, 1095}, {1088, 1092, 1096}, {1089, 1093, 1097}, {1090, 1094, 1098},
 };
+constexpr int kFirstRowCount = sizeof kFirstRowControls / sizeof kFirstRowControls[0];
+constexpr int kLaterRowsFirstId = 1100;
 
-constexpr ExportRow kExportRows[] = {
-    {kBulkMsfsCheck, &ProgramSettings::bulkMsfs, "MSFS",
-     {kMsfsFolderButton, kMsfsFolderEdit, &ProgramSettings::msfsDir, kDestinationFolderPrompt}, "DefMSFSDir"},
-    {kBulkAcsGpsCheck, &ProgramSettings::bulkAcsGps, "ACS-GPS",
-     {kAcsGpsFolderButton, kAcsGpsFolderEdit, &ProgramSettings::acsGpsDir, kDestinationFolderPrompt},
-     "DefACSGPSDir"},
-    {kBulkSfpCheck, &ProgramSettings::bulkSfp, "SFP",
-     {kSfpFolderButton, kSfpFolderEdit, &ProgramSettings::sfpDir, kDestinationFolderPrompt}, "DefSFPDir"},
-    {kBulkRc99Check, &ProgramSettings::bulkRc99, "RC99",
-     {kRc99FolderButton, kRc99FolderEdit, &ProgramSettings::rc99Dir, kDestinationFolderPrompt}, "DefRC99Dir"},
-    {kBulkSqbCheck, &ProgramSettings::bulkSqb, "SQB",
-     {kSqbFolderButton, kSqbFolderEdit, &ProgramSettings::sqbDir, kDestinationFolderPrompt}, "DefSQBDir"},
-    {kBulkNavCheck, &ProgramSettings::bulkNav, "NAV",
-     {kNavFolderButton, kNavFolderEdit, &ProgramSettings::navDir, kDestinationFolderPrompt}, "DefNAVDir"},
-    {kBulkMsfsXmlCheck, &ProgramSettings::bulkMsfsXml, "MSFS2020",
-     {kMsfsXmlFolderButton, kMsfsXmlFolderEdit, &ProgramSettings::msfsXmlDir, kDestinationFolderPrompt},
-     "DefMSFS2020Dir"},
-    {kBulkXPlaneCheck, &ProgramSettings::bulkXPlane, "XPLANE",
-     {kXPlaneFolderButton, kXPlaneFolderEdit, &ProgramSettings::xplaneDir, kDestinationFolderPrompt},
-     "DefXPLANEDir"},
-    {kBulkGarminCheck, &ProgramSettings::bulkGarmin, "GARMIN",
-     {kGarminFolderButton, kGarminFolderEdit, &ProgramSettings::garminDir, kDestinationFolderPrompt},
-     "DefGARMINDir"},
-    {kBulkGpxCheck, &ProgramSettings::bulkGpx, "GPX",
-     {kGpxFolderButton, kGpxFolderEdit, &ProgramSettings::gpxDir, kDestinationFolderPrompt}, "DefGPXDir"},
-};
+ExportsRowControls ControlsOfRow(int row) {
+  if (row < kFirstRowCount) return kFirstRowControls[row];
+  int first = kLaterRowsFirstId + 3 * (row - kFirstRowCount);
+  return {first, first + 1, first + 2};
+}
 
-// The orders in which the switches and the folders are stored, by check box; the
-// types of today's simulators follow the six of old in the order of their rows.
-constexpr int kSwitchStoreOrder[] = {kBulkAcsGpsCheck,  kBulkMsfsCheck,   kBulkNavCheck,    kBulkRc99Check,
-                                     kBulkSqbCheck,     kBulkSfpCheck,    kBulkMsfsXmlCheck, kBulkXPlaneCheck,
-                                     kBulkGarminCheck,  kBulkGpxCheck};
-constexpr int kFolderStoreOrder[] = {kBulkAcsGpsCheck,  kBulkNavCheck,    kBulkRc99Check,   kBulkSqbCheck,
-                                     kBulkSfpCheck,     kBulkMsfsCheck,   kBulkMsfsXmlCheck, kBulkXPlaneCheck,
-                                     kBulkGarminCheck,  kBulkGpxCheck};
+ExportsPageRows MakeRows() {
+  ExportsPageRows rows;
+  ExportTypeList types = ExportTypesInOrder(&ExportOrder::exportsPage);
+  for (int row = 0; row < kExportTypeCount; ++row) rows[row] = {types[row], ControlsOfRow(row)};
+  return rows;
+}
 
-const ExportRow& RowOf(int checkId) {
-  for (const ExportRow& row : kExportRows) {
-    if (row.checkId == checkId) return row;
+const ExportsPageRow* RowOfType(const ExportType& type) {
+  for (const ExportsPageRow& row : ExportsPage()) {
+    if (row.type == &type) return &row;
   }
-  return kExportRows[0];  // unreachable: the orders list only the rows' boxes
+  return nullptr;
 }
 
 }  // namespace
 
-void FillExportsPage(const App& app, SettingsPagePort& page) {
-  const ProgramSettings& settings = app.settings;
-  for (const ExportRow& row : kExportRows) {
-    page.Check(row.checkId, settings.*row.bulkSwitch != 0);
-    page.SetText(row.folder.editId, settings.*row.folder.field);
+const ExportsPageRows& ExportsPage() {
+  static const ExportsPageRows rows = MakeRows();
+  return rows;
+}
+
+void FillExportsPage(const ProgramSettings& settings, SettingsPagePort& page) {
+  for (const ExportsPageRow& row : ExportsPage()) {
+    page.Check(row.controls.check, BulkSwitch(settings, *row.type) != 0);
+    page.SetText(row.controls.folderEdit, BulkFolder(settings, *row.type));
   }
 }
 
-void OnExportsPageCommand(App& app, SettingsSheetFlags& flags, SettingsPagePort& page, int controlId,
-                          int notification) {
+void OnExportsPageCommand(SettingsSheetContext& sheet, SettingsPagePort& page, int controlId, int notification) {
   if (controlId == kOkControlId || notification != kClickNotification) return;
-  for (const ExportRow& row : kExportRows) {
-    if (row.folder.buttonId == controlId) {
-      RunFolderButton(app, flags.exportsChanged, page, row.folder);
+  for (const ExportsPageRow& row : ExportsPage()) {
+    if (row.controls.folderButton == controlId) {
+      RunFolderButton(sheet, sheet.flags.exportsChanged, page, row.controls.folderEdit,
+                      BulkFolder(sheet.settings, *row.type), kDestinationFolderPrompt);
       return;
     }
   }
-  MarkPageChanged(flags.exportsChanged, page);
+  MarkPageChanged(sheet.flags.exportsChanged, page);
 }
 
-void ApplyExportsPage(App& app, SettingsSheetFlags& flags, SettingsPagePort& page) {
-  if (!flags.exportsChanged) return;
-  ProgramSettings& settings = app.settings;
+void ApplyExportsPage(SettingsSheetContext& sheet, SettingsPagePort& page) {
+  if (!sheet.flags.exportsChanged) return;
+  ProgramSettings& settings = sheet.settings;
   bool allWritten = true;
-  for (int checkId : kSwitchStoreOrder) {
-    const ExportRow& row = RowOf(checkId);
-    settings.*row.bulkSwitch = page.IsChecked(checkId) ? 1 : 0;
-    allWritten = WriteSettingInt(app, "Startup", row.switchKey, settings.*row.bulkSwitch) && allWritten;
+  for (const ExportType* type : ExportTypesInOrder(&ExportOrder::switchStore)) {
+    int32_t& bulkSwitch = BulkSwitch(settings, *type);
+    bulkSwitch = page.IsChecked(RowOfType(*type)->controls.check) ? 1 : 0;
+    allWritten = WriteSettingInt(sheet.configuration, kStartupSection, type->name, bulkSwitch) && allWritten;
   }
-  for (int checkId : kFolderStoreOrder) {
-    const ExportRow& row = RowOf(checkId);
-    allWritten = WriteSettingText(app, row.folderSection, "Pathname", settings.*row.folder.field) && allWritten;
+  for (const ExportType* type : ExportTypesInOrder(&ExportOrder::folderStore)) {
+    allWritten =
+        WriteSettingText(sheet.configuration, type->folderSection, kFolderKey, BulkFolder(settings, *type)) &&
+        allWritten;
   }
-  if (!allWritten) ReportSettingsNotSaved(app, page);
+  if (!allWritten) ReportSettingsNotSaved(sheet, page);
 }

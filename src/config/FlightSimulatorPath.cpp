@@ -3,8 +3,7 @@
 
 #include <cstring>
 
-#include "App.h"
-#include "host/RegistryPort.h"
+#include "host/Paths.h"
 
 namespace {
 
@@ -17,10 +16,10 @@ constexpr int kRegistryValueSize = 1024;
 
 }  // namespace
 
-bool FindFlightSimulatorPath(App& app, char* out) {
+bool FindFlightSimulatorPath(RegistryPort& registry, char* out) {
   for (const char* subkey : kFlightSimulatorKeys) {
     char value[kRegistryValueSize];
-    if (!app.host.registry->ReadMachineText(subkey, kInstallationValue, value, sizeof value)) continue;
+    if (!registry.ReadMachineText(subkey, kInstallationValue, value, sizeof value)) continue;
     std::size_t length = std::strlen(value);
     if (length >= static_cast<std::size_t>(kPathSize)) continue;
     std::memcpy(out, value, length + 1);

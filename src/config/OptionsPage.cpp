@@ -2,7 +2,6 @@
 // airport data file and the two default folders, with the keys each is stored in.
 #include <cstdint>
 
-#include "App.h"
 #include "config/SettingsPageIds.h"
 #include "config/SettingsPagePort.h"
 #include "config/SettingsSheet.h"
@@ -29,10 +28,20 @@ struct RadioSetting {
   RadioChoice choices[kMaxChoices];
 };
 
+using SettingsTextField = char (ProgramSettings::*)[kPathSize];
+
 struct TextKey {
   const char* section;
   const char* key;
   SettingsTextField field;
+};
+
+// A "..." button that picks a folder into a settings field shown in an edit.
+struct FolderButton {
+  int buttonId;
+  int editId;
+  SettingsTextField field;
+  const char* prompt;
 };
 
 // In the order they are stored.
@@ -54,7 +63,6 @@ constexpr TextKey kTextKeys[] = {
     {"AirpFile", "Filename", &ProgramSettings::airportFileName},
     {"DefSrceDir", "Pathname", &ProgramSettings::defaultSourceDir},
     {"DefDestDir", "Pathname", &ProgramSettings::defaultDestDir},
-    {"DefMSFSDir", "Pathname", &ProgramSettings::msfsDir},
 };
 
 constexpr FolderButton kFolderButtons[] = {
@@ -79,31 +87,42 @@ void ReadChoiceOf(const RadioSetting& setting, ProgramSettings& settings, Settin
 }
 
 // The data file's "...": the open dialog fills the path and the file name.
-void RunAirportFileButton(App& app, bool& changedFlag, SettingsPagePort& page) {
-  ProgramSettings& settings = app.settings;
-  if (!OpenAirportFileDialog(app, settings.airportFilePath, settings.airportFileName)) return;
+void RunAirportFileButton(SettingsSheetContext& sheet, bool& changedFlag, SettingsPagePort& page) {
+  ProgramSettings& settings = sheet.settings;
+  if (!OpenAirportFileDialog(sheet.dialogs, settings.airportFilePath, settings.airportFileName)) return;
   page.SetText(kAirportFileEdit, settings.airportFilePath);
   MarkPageChanged(changedFlag, page);
 }
 
 // Reads the menu bar's box; the window follows at once when the choice changed.
-bool StoreMenuOption(App& app, SettingsPagePort& page) {
-  ProgramSettings& settings = app.settings;
+bool StoreMenuOption(SettingsSheetContext& sheet, SettingsPagePort& page) {
+  ProgramSettings& settings = sheet.settings;
   int32_t before = settings.menuOption;
   settings.menuOption = page.IsChecked(kMenuBarCheck) ? 1 : 0;
   if (settings.menuOption != before) page.ApplyMenuBar();
-  return WriteSettingInt(app, "Startup", "Menuoption", settings.menuOption);
+  return WriteSettingInt(sheet.configuration, "Startup", "Menuoption", settings.menuOption);
 }
 
-bool StoreMouseOption(App& app, SettingsPagePort& page) {
-  app.settings.mouseOption = page.IsChecked(kShortcutMenuCheck) ? 1 : 0;
-  return WriteSettingInt(app, "Startup", "Mouseoption", app.settings.mouseOption);
+bool StoreMouseOption(SettingsSheetContext& sheet, SettingsPagePort& page) {
+  sheet.settings.mouseOption = page.IsChecked(kShortcutMenuCheck) ? 1 : 0;
+  return WriteSettingInt(sheet.configuration, "Startup", "Mouseoption", sheet.settings.mouseOption);
+}
+
+// The Flight Simulator's Save all folder is stored with the Options page's keys,
+// as it always was.
+bool StoreSimulatorFolders(SettingsSheetContext& sheet) {
+  bool allWritten = true;
+  for (const ExportType& type : kExportTypes) {
+    if (!type.folderInSimulator) continue;
+    allWritten = WriteSettingText(sheet.configuration, type.folderSection, kFolderKey, BulkFolder(sheet.settings, type)) &&
+                 allWritten;
+  }
+  return allWritten;
 }
 
 }  // namespace
 
-void FillOptionsPage(App& app, SettingsPagePort& page) {
-  ProgramSettings& settings = app.settings;
+void FillOptionsPage(ProgramSettings& settings, SettingsPagePort& page) {
   for (const RadioSetting& setting : kRadioSettings) CheckChoiceOf(setting, settings, page);
   if (settings.menuOption != 0) settings.menuOption = 1;
   page.Check(kMenuBarCheck, settings.menuOption == 1);
@@ -113,40 +132,42 @@ void FillOptionsPage(App& app, SettingsPagePort& page) {
   page.SetText(kDestFolderEdit, settings.defaultDestDir);
 }
 
-void OnOptionsPageCommand(App& app, SettingsSheetFlags& flags, SettingsPagePort& page, int controlId,
-                          int notification) {
+void OnOptionsPageCommand(SettingsSheetContext& sheet, SettingsPagePort& page, int controlId, int notification) {
   if (controlId == kOkControlId || notification != kClickNotification) return;
+  bool& changed = sheet.flags.optionsChanged;
   if (controlId == kAirportFileButton) {
-    RunAirportFileButton(app, flags.optionsChanged, page);
+    RunAirportFileButton(sheet, changed, page);
     return;
   }
   for (const FolderButton& button : kFolderButtons) {
     if (button.buttonId == controlId) {
-      RunFolderButton(app, flags.optionsChanged, page, button);
+      RunFolderButton(sheet, changed, page, button.editId, sheet.settings.*button.field, button.prompt);
       return;
     }
   }
-  MarkPageChanged(flags.optionsChanged, page);
+  MarkPageChanged(changed, page);
 }
 
-void ApplyOptionsPage(App& app, SettingsSheetFlags& flags, SettingsPagePort& page) {
-  if (!flags.optionsChanged) return;
-  ProgramSettings& settings = app.settings;
+void ApplyOptionsPage(SettingsSheetContext& sheet, SettingsPagePort& page) {
+  if (!sheet.flags.optionsChanged) return;
+  ProgramSettings& settings = sheet.settings;
   // Every key is attempted, each on its own, even after one failed.
-  bool allWritten = StoreMenuOption(app, page);
-  allWritten = StoreMouseOption(app, page) && allWritten;
+  bool allWritten = StoreMenuOption(sheet, page);
+  allWritten = StoreMouseOption(sheet, page) && allWritten;
   for (const RadioSetting& setting : kRadioSettings) {
     ReadChoiceOf(setting, settings, page);
-    allWritten = WriteSettingInt(app, setting.section, setting.key, settings.*setting.field) && allWritten;
+    allWritten = WriteSettingInt(sheet.configuration, setting.section, setting.key, settings.*setting.field) &&
+                 allWritten;
   }
   for (const TextKey& text : kTextKeys) {
-    allWritten = WriteSettingText(app, text.section, text.key, settings.*text.field) && allWritten;
+    allWritten = WriteSettingText(sheet.configuration, text.section, text.key, settings.*text.field) && allWritten;
   }
+  allWritten = StoreSimulatorFolders(sheet) && allWritten;
   if (!allWritten) {
-    ReportSettingsNotSaved(app, page);
+    ReportSettingsNotSaved(sheet, page);
     return;
   }
-  flags.optionsChanged = false;
+  sheet.flags.optionsChanged = false;
   page.Messages().ShowMessage(
       "The Default settings have successfully been saved!\n"
       "For some options to take effect, you have to restart PlanTransit!",

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "config/ProfileText.h"
-#include "host/PathSeparator.h"
+#include "host/Paths.h"
 
 namespace {
 

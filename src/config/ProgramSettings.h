@@ -1,11 +1,12 @@
 // The in-memory mirror of the configuration file: window options, naming rule,
-// default folders, bulk switches and folders per export type, presets and the
-// files last used.
+// default folders, presets, the files last used, and each format's Save all
+// switch and folder.
 #pragma once
 
 #include <cstdint>
 
-constexpr int kPathSize = 260;  // every path and name buffer: 259 characters and the zero
+#include "host/Paths.h"
+#include "writers/FormatRegistry.h"
 
 struct ProgramSettings {
   int32_t menuOption;          // 1: the main window shows its menu bar
@@ -17,17 +18,7 @@ struct ProgramSettings {
   int32_t defaultFlightType;   // 0 VFR, 1 IFR
   int32_t defaultRouteType;    // 0 Direct GPS, 1 VOR to VOR, 2 low, 3 high airways
   int32_t airportSource;       // 0 FliteStar/FliteMap data, 1 MS FS data
-  int32_t exportType;          // 1..10 a writer, 11 "All files (*.*)"
-  int32_t bulkAcsGps;
-  int32_t bulkNav;
-  int32_t bulkMsfs;
-  int32_t bulkRc99;
-  int32_t bulkSqb;
-  int32_t bulkSfp;
-  int32_t bulkMsfsXml;         // MSFS 2020/2024, FSX, Prepar3D
-  int32_t bulkXPlane;
-  int32_t bulkGarmin;
-  int32_t bulkGpx;
+  int32_t exportType;          // a format's type number, or kAllFilesType ("All files")
   char airportFilePath[kPathSize];
   char airportFileName[kPathSize];
   char sourceFilePath[kPathSize];
@@ -36,14 +27,20 @@ struct ProgramSettings {
   char destFileName[kPathSize];
   char defaultSourceDir[kPathSize];
   char defaultDestDir[kPathSize];
-  char msfsDir[kPathSize];
-  char navDir[kPathSize];
-  char acsGpsDir[kPathSize];
-  char rc99Dir[kPathSize];
-  char sqbDir[kPathSize];
-  char sfpDir[kPathSize];
-  char msfsXmlDir[kPathSize];
-  char xplaneDir[kPathSize];
-  char garminDir[kPathSize];
-  char gpxDir[kPathSize];
+  // By the format's position in the registry (IndexOf).
+  int32_t bulkSwitches[kExportTypeCount];      // non-zero: Save all writes the format
+  char bulkFolders[kExportTypeCount][kPathSize];  // where Save all writes it
 };
+
+inline int32_t& BulkSwitch(ProgramSettings& settings, const ExportType& type) {
+  return settings.bulkSwitches[IndexOf(type)];
+}
+inline int32_t BulkSwitch(const ProgramSettings& settings, const ExportType& type) {
+  return settings.bulkSwitches[IndexOf(type)];
+}
+inline char* BulkFolder(ProgramSettings& settings, const ExportType& type) {
+  return settings.bulkFolders[IndexOf(type)];
+}
+inline const char* BulkFolder(const ProgramSettings& settings, const ExportType& type) {
+  return settings.bulkFolders[IndexOf(type)];
+}

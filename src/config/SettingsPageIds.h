@@ -1,5 +1,6 @@
 // Control identifiers of the settings sheet's two pages, named for the core; the
-// numbers live in ResourceIds.h, which the resource script reads as well.
+// numbers live in ResourceIds.h, which the resource script reads as well. The
+// Exports page's rows follow the registry (see ExportsPage.h).
 #pragma once
 
 #include "host/ResourceIds.h"
@@ -30,37 +31,4 @@ enum OptionsPageControl : int {
   kSourceFolderButton = IDC_SOURCE_FOLDER_BUTTON,
   kDestFolderEdit = IDC_DEST_FOLDER_EDIT,
   kDestFolderButton = IDC_DEST_FOLDER_BUTTON,
-};
-
-enum ExportsPageControl : int {
-  kBulkMsfsCheck = IDC_BULK_MSFS_CHECK,
-  kBulkAcsGpsCheck = IDC_BULK_ACSGPS_CHECK,
-  kBulkSfpCheck = IDC_BULK_SFP_CHECK,
-  kBulkRc99Check = IDC_BULK_RC99_CHECK,
-  kBulkSqbCheck = IDC_BULK_SQB_CHECK,
-  kBulkNavCheck = IDC_BULK_NAV_CHECK,
-  kBulkMsfsXmlCheck = IDC_BULK_MSFSXML_CHECK,
-  kBulkXPlaneCheck = IDC_BULK_XPLANE_CHECK,
-  kBulkGarminCheck = IDC_BULK_GARMIN_CHECK,
-  kBulkGpxCheck = IDC_BULK_GPX_CHECK,
-  kMsfsFolderEdit = IDC_MSFS_FOLDER_EDIT,
-  kAcsGpsFolderEdit = IDC_ACSGPS_FOLDER_EDIT,
-  kSfpFolderEdit = IDC_SFP_FOLDER_EDIT,
-  kRc99FolderEdit = IDC_RC99_FOLDER_EDIT,
-  kSqbFolderEdit = IDC_SQB_FOLDER_EDIT,
-  kNavFolderEdit = IDC_NAV_FOLDER_EDIT,
-  kMsfsXmlFolderEdit = IDC_MSFSXML_FOLDER_EDIT,
-  kXPlaneFolderEdit = IDC_XPLANE_FOLDER_EDIT,
-  kGarminFolderEdit = IDC_GARMIN_FOLDER_EDIT,
-  kGpxFolderEdit = IDC_GPX_FOLDER_EDIT,
-  kMsfsFolderButton = IDC_MSFS_FOLDER_BUTTON,
-  kAcsGpsFolderButton = IDC_ACSGPS_FOLDER_BUTTON,
-  kSfpFolderButton = IDC_SFP_FOLDER_BUTTON,
-  kRc99FolderButton = IDC_RC99_FOLDER_BUTTON,
-  kSqbFolderButton = IDC_SQB_FOLDER_BUTTON,
-  kNavFolderButton = IDC_NAV_FOLDER_BUTTON,
-  kMsfsXmlFolderButton = IDC_MSFSXML_FOLDER_BUTTON,
-  kXPlaneFolderButton = IDC_XPLANE_FOLDER_BUTTON,
-  kGarminFolderButton = IDC_GARMIN_FOLDER_BUTTON,
-  kGpxFolderButton = IDC_GPX_FOLDER_BUTTON,
 };

@@ -4,27 +4,24 @@
 #include <cstdio>
 #include <initializer_list>
 
-#include "App.h"
-#include "config/ConfigurationLocation.h"
+#include "config/Settings.h"
 #include "config/SettingsPagePort.h"
 #include "config/SettingsSheetParts.h"
-#include "config/Settings.h"
-#include "host/FolderDialogPort.h"
 #include "host/MessagePort.h"
 
-void OpenSettingsSheet(App& app) {
+void OpenSettingsSheet(ProgramSettings& settings, const ConfigurationPorts& configuration, RegistryPort& registry) {
   // The main window keeps showing the files, the export type and the bars of this
   // run, and the build and save commands use them; a reload must not swap them
   // for what was stored at the last exit.
-  const ProgramSettings running = app.settings;
-  LoadSettings(app);
-  ProgramSettings& settings = app.settings;
+  const ProgramSettings running = settings;
+  LoadSettings(configuration, registry, settings);
   settings.exportType = running.exportType;
   settings.showToolbar = running.showToolbar;
   settings.showStatusbar = running.showStatusbar;
   settings.showTooltips = running.showTooltips;
-  for (SettingsTextField field : {&ProgramSettings::sourceFilePath, &ProgramSettings::sourceFileName,
-                                  &ProgramSettings::destFilePath, &ProgramSettings::destFileName}) {
+  using TextField = char (ProgramSettings::*)[kPathSize];
+  for (TextField field : {&ProgramSettings::sourceFilePath, &ProgramSettings::sourceFileName,
+                          &ProgramSettings::destFilePath, &ProgramSettings::destFileName}) {
     std::snprintf(settings.*field, kPathSize, "%s", running.*field);
   }
 }
@@ -34,16 +31,16 @@ void MarkPageChanged(bool& changedFlag, SettingsPagePort& page) {
   page.EnableApply();
 }
 
-void RunFolderButton(App& app, bool& changedFlag, SettingsPagePort& page, const FolderButton& button) {
-  char* folder = app.settings.*button.field;
-  if (!app.host.folders->PickFolder(button.prompt, folder)) return;
-  page.SetText(button.editId, folder);
+void RunFolderButton(SettingsSheetContext& sheet, bool& changedFlag, SettingsPagePort& page, int editId,
+                     char* folder, const char* prompt) {
+  if (!sheet.folders.PickFolder(prompt, folder)) return;
+  page.SetText(editId, folder);
   MarkPageChanged(changedFlag, page);
 }
 
-void ReportSettingsNotSaved(App& app, SettingsPagePort& page) {
+void ReportSettingsNotSaved(const SettingsSheetContext& sheet, SettingsPagePort& page) {
   ConfigurationPaths paths;
-  LocateConfigurationFile(app, paths);
+  LocateConfigurationFile(sheet.configuration, paths);
   const char* file = paths.writePath[0] != '\0' ? paths.writePath : kConfigurationFileName;
   ShowFormattedMessage(page.Messages(), MessageKind::Error, MessageButtons::Ok,
                        "The Default settings could not be saved in %s!\n"

@@ -3,7 +3,12 @@
 // the two changed flags that outlive every single run of the sheet.
 #pragma once
 
-struct App;
+#include "config/ConfigurationLocation.h"
+#include "config/ProgramSettings.h"
+#include "host/FileDialogPort.h"
+#include "host/FolderDialogPort.h"
+#include "host/RegistryPort.h"
+
 class SettingsPagePort;
 
 // One per program run, false at start and never reset when the sheet opens.
@@ -14,22 +19,32 @@ struct SettingsSheetFlags {
   bool exportsChanged;
 };
 
+// What a page's commands and its apply work on: the settings, the run's changed
+// flags, the configuration file, and the pickers of its "..." buttons.
+struct SettingsSheetContext {
+  ProgramSettings& settings;
+  SettingsSheetFlags& flags;
+  ConfigurationPorts configuration;
+  FolderDialogPort& folders;
+  FileDialogPort& dialogs;
+};
+
 // The notification of a button click, the only one a page reacts to.
 constexpr int kClickNotification = 0;
 
 // Re-reads the stored settings as the sheet opens, dropping picks left in memory
 // by an earlier cancelled sheet. The running program's own state keeps its value:
 // the current source and destination files, the export type and the bars shown.
-void OpenSettingsSheet(App& app);
+void OpenSettingsSheet(ProgramSettings& settings, const ConfigurationPorts& configuration, RegistryPort& registry);
 
 // Fills the Options page from the settings: one button of each group checked
 // (none for a value out of range), the two check boxes, the three path fields. A
 // non-zero `menuOption` becomes 1.
-void FillOptionsPage(App& app, SettingsPagePort& page);
+void FillOptionsPage(ProgramSettings& settings, SettingsPagePort& page);
 
-// Fills the Exports page from the settings, without reading the file: the six
-// switches and the six folders.
-void FillExportsPage(const App& app, SettingsPagePort& page);
+// Fills the Exports page from the settings, without reading the file: each
+// format's switch and folder.
+void FillExportsPage(const ProgramSettings& settings, SettingsPagePort& page);
 
 // A command from a control of the Options page (`notification` as WM_COMMAND
 // brings it). A click on a "..." button runs its picker (folder browser, or the
@@ -37,13 +52,11 @@ void FillExportsPage(const App& app, SettingsPagePort& page);
 // once, shows in the field beside the button, sets `optionsChanged` and enables
 // Apply. A click on any other control but id 1 sets the flag and enables Apply.
 // Everything else (typing into a field, too) is ignored.
-void OnOptionsPageCommand(App& app, SettingsSheetFlags& flags, SettingsPagePort& page, int controlId,
-                          int notification);
+void OnOptionsPageCommand(SettingsSheetContext& sheet, SettingsPagePort& page, int controlId, int notification);
 
-// The same for the Exports page and `exportsChanged`; its six "..." buttons pick
-// the six bulk folders.
-void OnExportsPageCommand(App& app, SettingsSheetFlags& flags, SettingsPagePort& page, int controlId,
-                          int notification);
+// The same for the Exports page and `exportsChanged`; its "..." buttons pick the
+// formats' Save all folders.
+void OnExportsPageCommand(SettingsSheetContext& sheet, SettingsPagePort& page, int controlId, int notification);
 
 // OK or Apply on the Options page. Only when `optionsChanged` is set: reads the
 // page's buttons into the settings (a group with no button checked keeps its
@@ -52,9 +65,10 @@ void OnExportsPageCommand(App& app, SettingsSheetFlags& flags, SettingsPagePort&
 // been saved!..." and clears the flag. When any key could not be written the
 // user gets an error naming the configuration file instead and the flag stays
 // set, so the next Apply tries again.
-void ApplyOptionsPage(App& app, SettingsSheetFlags& flags, SettingsPagePort& page);
+void ApplyOptionsPage(SettingsSheetContext& sheet, SettingsPagePort& page);
 
 // OK or Apply on the Exports page. Only when `exportsChanged` is set: reads the
-// six switches, writes them and the six bulk folders one by one. No message on
-// success; the configuration-file error when a key could not be written.
-void ApplyExportsPage(App& app, SettingsSheetFlags& flags, SettingsPagePort& page);
+// switches, writes them and the folders one by one, each in the order the
+// registry gives. No message on success; the configuration-file error when a
+// key could not be written.
+void ApplyExportsPage(SettingsSheetContext& sheet, SettingsPagePort& page);

@@ -21,13 +21,20 @@ class InputFile {
   virtual bool HasFailed() const = 0;
 };
 
-class OutputFile {
+// Where bytes go: a file, or memory. Errors are sticky, like a C stream's error
+// indicator.
+class ByteSink {
  public:
-  virtual ~OutputFile() = default;
+  virtual ~ByteSink() = default;
   // Appends bytes exactly as given. A failure sets the error indicator, which
   // stays set; later writes are ignored.
   virtual void Write(const void* data, std::size_t size) = 0;
   virtual bool HasFailed() const = 0;
+};
+
+// A new file that takes its target's place only when committed.
+class OutputFile : public ByteSink {
+ public:
   // Flushes and closes the file and puts it in place of the target. False when
   // any of that failed; the target is then as it was before.
   virtual bool Commit() = 0;

@@ -17,7 +17,7 @@
 #include <unistd.h>
 #endif
 
-#include "host/PathSeparator.h"
+#include "host/Paths.h"
 
 #ifndef O_BINARY
 #define O_BINARY 0
@@ -151,6 +151,8 @@ FileReadResult StdioFileSystem::ReadWholeFile(const char* path, std::size_t limi
 }
 
 bool StdioFileSystem::CreateFolders(const char* path) {
+  // A batch asks for the same folder once per plan: one look answers most calls.
+  if (IsFolder(path)) return true;
   std::string folder(path);
   for (std::size_t end = 1; end < folder.size(); ++end) {
     if (IsPathSeparator(folder[end]) && !IsPathSeparator(folder[end - 1])) {

@@ -3,9 +3,6 @@
 
 #include <cstdio>
 
-#include "host/EnvironmentPort.h"
-#include "host/PathSeparator.h"
-
 namespace {
 
 // Opens `path` under the program's folder: beside the program (the Windows
@@ -13,26 +10,25 @@ namespace {
 // installation (the .deb: /usr/bin and /usr/share/plantransit) keeps its data.
 // Null when there is no program folder or neither opens; a joined path that does
 // not fit is not tried.
-std::unique_ptr<InputFile> OpenUnderProgramFolder(App& app, const char* path) {
+std::unique_ptr<InputFile> OpenUnderProgramFolder(FileSystem& files, EnvironmentPort& environment,
+                                                  const char* path) {
   char folder[kPathSize];
-  if (app.host.environment == nullptr || !app.host.environment->ProgramFolder(folder, sizeof folder)) {
-    return nullptr;
-  }
+  if (!environment.ProgramFolder(folder, sizeof folder)) return nullptr;
   constexpr char s = kPathSeparator;
   char candidate[kPathSize];
   int length = std::snprintf(candidate, sizeof candidate, "%s%c%s", folder, s, path);
   if (length > 0 && length < kPathSize) {
-    if (std::unique_ptr<InputFile> file = app.host.files->OpenForReading(candidate)) return file;
+    if (std::unique_ptr<InputFile> file = files.OpenForReading(candidate)) return file;
   }
   length = std::snprintf(candidate, sizeof candidate, "%s%c..%cshare%cplantransit%c%s", folder, s, s, s, s, path);
-  if (length > 0 && length < kPathSize) return app.host.files->OpenForReading(candidate);
+  if (length > 0 && length < kPathSize) return files.OpenForReading(candidate);
   return nullptr;
 }
 
 }  // namespace
 
-std::unique_ptr<InputFile> OpenAirportDataFile(App& app, const char* path) {
-  std::unique_ptr<InputFile> file = app.host.files->OpenForReading(path);
+std::unique_ptr<InputFile> OpenAirportDataFile(FileSystem& files, EnvironmentPort& environment, const char* path) {
+  std::unique_ptr<InputFile> file = files.OpenForReading(path);
   if (file != nullptr || path[0] == '\0' || IsAbsolutePath(path)) return file;
-  return OpenUnderProgramFolder(app, path);
+  return OpenUnderProgramFolder(files, environment, path);
 }

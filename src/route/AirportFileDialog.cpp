@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "host/FileDialogPort.h"
+#include "host/Paths.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ constexpr FileFilter kAirportFileFilters[] = {
 
 }  // namespace
 
-bool OpenAirportFileDialog(App& app, char* path, char* name) {
+bool OpenAirportFileDialog(FileDialogPort& dialogs, char* path, char* name) {
   FileDialogRequest request{};
   request.title = "Open Airport/Runway data file";
   request.filters = kAirportFileFilters;
@@ -30,7 +30,7 @@ bool OpenAirportFileDialog(App& app, char* path, char* name) {
   char chosenName[kPathSize];
   std::snprintf(chosenPath, sizeof chosenPath, "%s", kDefaultAirportFile);
   std::snprintf(chosenName, sizeof chosenName, "%s", kDefaultAirportFile);
-  if (!app.host.dialogs->ShowOpenDialog(request, chosenPath, chosenName)) return false;
+  if (!dialogs.ShowOpenDialog(request, chosenPath, chosenName)) return false;
   chosenPath[kPathSize - 1] = '\0';
   chosenName[kPathSize - 1] = '\0';
   std::snprintf(path, kPathSize, "%s", chosenPath);

@@ -2,9 +2,9 @@
 // the settings sheet.
 #pragma once
 
-#include "App.h"
+#include "host/FileDialogPort.h"
 
 // Lets the user pick an existing data file ("Fsb_apts.txt" proposed, the current
 // folder first). True with `path` and `name` (260-byte buffers) set to the full
 // path and the file name when he chose one; false with both untouched on Cancel.
-bool OpenAirportFileDialog(App& app, char* path, char* name);
+bool OpenAirportFileDialog(FileDialogPort& dialogs, char* path, char* name);

@@ -1,23 +1,42 @@
-// The airport lookup: name, elevation and runways of the departure or the
-// destination airport from the airport/runway data file.
+// The airport lookup: name, elevation and runways of one airport from the
+// airport/runway data file.
 #pragma once
 
-#include "App.h"
+#include <cstdint>
 
-enum class AirportSide { Departure, Destination };
+#include "host/EnvironmentPort.h"
+#include "host/FileDialogPort.h"
+#include "host/FileSystem.h"
+#include "host/MessagePort.h"
+#include "route/AirportDataFile.h"
+#include "route/AirportSource.h"
+#include "route/RunwayList.h"
 
 // The failure texts a lookup gives in place of a name.
 constexpr const char* kAirportNotFoundText = "Not found in Airport/Runway Data file!";
 constexpr const char* kAirportErrorText = "Error reading Airport/Runway Data file!";
 
-// Looks `ident` up in the file at `airportFilePath`, through the host's airport
-// source (a scan of the file when it names none), and fills `name` with the
-// airport's name, or with one of the failure texts above. When the file cannot
-// be opened, asks whether to search for it (warning, Yes/No): Yes runs
-// OpenAirportFileDialog and tries again, No gives the error text. A read error
-// is shown (error) and gives the error text. On the first usable line of the
-// ident: the side's row (row 0, or the last row in use) takes the elevation, and
-// the side's runway list (1021 or 1022) and stored runway are filled by
-// ListRunways. Any other outcome leaves the side without a runway (ListNoRunways).
-// A lookup never fails the build.
-void LookupAirport(App& app, const char* ident, AirportSide side, char (&name)[kNameLength + 1]);
+// What a lookup reaches: the data file through the file system (and in the
+// program's folder), the airport source that finds the line, and the user, who
+// is told of a read error and asked to search for a file that does not open.
+struct AirportLookupPorts {
+  FileSystem& files;
+  EnvironmentPort& environment;
+  MessagePort& messages;
+  FileDialogPort& dialogs;
+  AirportSource& airports;
+};
+
+struct AirportFound {
+  char name[kNameLength + 1];  // the airport's name, or one of the failure texts above
+  bool hasElevation;           // the line carries a number where the elevation stands
+  int32_t elevation;           // feet
+  RunwayList runways;          // empty unless the airport was found
+};
+
+// Looks `ident` up in the data file `file` names, through the airport source. When
+// the file cannot be opened, asks whether to search for it (warning, Yes/No): Yes
+// runs OpenAirportFileDialog, which may point `file` at another file, and tries
+// again; No gives the error text. A read error is shown (error) and gives the
+// error text. A lookup never fails the build: every outcome is an answer.
+AirportFound LookupAirport(const AirportLookupPorts& ports, AirportFile& file, const char* ident);

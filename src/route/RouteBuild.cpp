@@ -1,51 +1,28 @@
-// The steps of a build, in order, each showing its results through the window
-// port and its failures through the message port.
+// The steps of a build, in order, each telling its failures through the
+// message port.
 #include "route/RouteBuild.h"
 
-#include <climits>
 #include <cstdio>
 #include <cstring>
 
-#include "host/ControlIds.h"
-#include "host/WindowPort.h"
 #include "route/AirportLookup.h"
-#include "route/BuildFeedback.h"
-#include "route/RouteCommands.h"
 #include "route/SourceFile.h"
 #include "route/SourceValidation.h"
 #include "route/TextLineReader.h"
 #include "route/WaypointLine.h"
-#include "writers/OutputPath.h"
 
 namespace {
 
-void ClearRoute(App& app) {
-  RouteTable& route = app.route;
-  WindowPort& window = *app.host.window;
-  window.ResetList(kDepartureRunwayList);
-  window.ResetList(kLandingRunwayList);
-  route.routeText[0] = '\0';
-  window.SetControlText(kRouteEdit, "");
-  window.SetControlText(kCruiseAltitudeStatic, "N/A");
-  route.legCount = 0;
-  route.planNumber = 0;
-  route.cruiseAltitude = 0.0;
-  route.squawkBoxValue = 0.0;
-  route.routeDistance = 0.0;
-  for (WaypointRow& row : route.rows) row = WaypointRow{};
-}
-
 // Reads the waypoint lines into the table; false after a read error. A waypoint
 // beyond the 32nd ends the reading with a message; the build goes on.
-bool ReadWaypointRows(App& app, InputFile& file) {
-  RouteTable& route = app.route;
+bool ReadWaypointRows(const SourcePlan& source, InputFile& file, RouteTable& route) {
   TextLineReader reader(file, kSourcePieceLength, kSourceBlockSize);
   route.waypointCount = 0;
-  return ReadSourceLines(app, reader, [&app, &route](const char* line) {
+  return ReadSourceLines(source, reader, [&source, &route](const char* line) {
     WaypointRow row;
     if (!ReadWaypointRow(line, row)) return true;
     if (route.waypointCount == kMaxWaypoints) {
-      ReportSourceProblem(app, MessageKind::Error,
+      ReportSourceProblem(source, MessageKind::Error,
                           "Maximum Nbr. of MS FS Waypoint's reached in FliteStar Flightplan file %s");
       return false;
     }
@@ -54,35 +31,36 @@ bool ReadWaypointRows(App& app, InputFile& file) {
   });
 }
 
-bool CheckRouteShape(App& app) {
-  const RouteTable& route = app.route;
+bool CheckRouteShape(const SourcePlan& source, const RouteTable& route) {
   if (route.waypointCount == 0) {
-    ReportSourceProblem(app, MessageKind::Error, "No valid Waypoint's found in FliteStar Flightplan file %s");
+    ReportSourceProblem(source, MessageKind::Error, "No valid Waypoint's found in FliteStar Flightplan file %s");
     return false;
   }
   if (route.waypointCount == 1) {
-    ReportSourceProblem(app, MessageKind::Error, "Need at least 2 items in FliteStar Flightplan file %s");
+    ReportSourceProblem(source, MessageKind::Error, "Need at least 2 items in FliteStar Flightplan file %s");
     return false;
   }
   if (DepartureRow(route).type != 'A' || DestinationRow(route).type != 'A') {
-    ReportSourceProblem(app, MessageKind::Error,
+    ReportSourceProblem(source, MessageKind::Error,
                         "The first and last items in the plan must be airports in FliteStar Flightplan file %s");
     return false;
   }
   return true;
 }
 
-void LookupAirports(App& app) {
-  RouteTable& route = app.route;
-  WaypointRow& departure = route.rows[0];
-  WaypointRow& destination = route.rows[route.waypointCount - 1];
-  LookupAirport(app, departure.ident, AirportSide::Departure, departure.name);
-  LookupAirport(app, destination.ident, AirportSide::Destination, destination.name);
-  WindowPort& window = *app.host.window;
-  window.SetControlText(kDepartureIdentStatic, departure.ident);
-  window.SetControlText(kDestinationIdentStatic, destination.ident);
-  window.SetControlText(kDepartureNameStatic, departure.name);
-  window.SetControlText(kDestinationNameStatic, destination.name);
+// The airport row takes the lookup's name, and its elevation when it has one.
+RunwayList TakeAirport(const AirportLookupPorts& ports, AirportFile& file, WaypointRow& row) {
+  AirportFound found = LookupAirport(ports, file, row.ident);
+  std::memcpy(row.name, found.name, sizeof row.name);
+  if (found.hasElevation) row.altitude = found.elevation;
+  return found.runways;
+}
+
+void LookupAirports(const RoutePorts& ports, BuiltRoute& built) {
+  const AirportLookupPorts lookup{ports.files, ports.environment, ports.messages, ports.dialogs, ports.airports};
+  RouteTable& route = built.route;
+  built.departureRunways = TakeAirport(lookup, built.airportFile, route.rows[0]);
+  built.destinationRunways = TakeAirport(lookup, built.airportFile, route.rows[route.waypointCount - 1]);
 }
 
 // The idents joined by "-", and the highest altitude of the non-airport rows.
@@ -99,46 +77,23 @@ void ComputeRouteValues(RouteTable& route) {
   }
 }
 
-// The altitude as the window shows it: truncated toward zero, kept within the
-// integer range (an absurd altitude in the file must not overflow the conversion).
-int DisplayedAltitude(double altitude) {
-  if (altitude >= static_cast<double>(INT_MAX)) return INT_MAX;
-  return static_cast<int>(altitude);
-}
-
-void ShowRouteValues(App& app) {
-  WindowPort& window = *app.host.window;
-  window.SetControlText(kRouteEdit, app.route.routeText);
-  window.SetControlNumber(kCruiseAltitudeStatic, DisplayedAltitude(app.route.cruiseAltitude));
-}
-
-void ProposeDestination(App& app) {
-  ProgramSettings& settings = app.settings;
-  if (settings.autogenMode != kNameByUser) {
-    MakeOutputPath(app, settings.defaultDestDir, settings.destFilePath, settings.destFileName,
-                   settings.exportType);
-  }
-  app.host.window->SetControlText(kDestinationEdit, settings.destFilePath);
-}
-
 }  // namespace
 
-bool BuildRoute(App& app) {
-  ClearRoute(app);
-  if (!ValidateSourcePlan(app)) return false;
-  std::unique_ptr<InputFile> file = OpenSourceFile(app);
-  if (file == nullptr) return false;
-  StartBuildFeedback(app);
-  bool built = ReadWaypointRows(app, *file) && CheckRouteShape(app);
-  if (built) {
-    LookupAirports(app);
-    ComputeRouteValues(app.route);
-    ShowRouteValues(app);
-    app.route.routeUnsaved = true;
-    SetRouteCommandsEnabled(app, true);
-    ProposeDestination(app);
+BuiltRoute BuildRoute(const RouteRequest& request, const RoutePorts& ports) {
+  BuiltRoute built{};
+  built.outcome = RouteOutcome::Failed;
+  built.airportFile = request.airportFile;
+  const SourcePlan source{request.sourcePath, request.sourceName, ports.files, ports.messages};
+  if (!ValidateSourcePlan(source, built.route, ports.progress)) return built;
+  std::unique_ptr<InputFile> file = OpenSourceFile(source);
+  if (file == nullptr) return built;
+  if (ports.progress != nullptr) ports.progress->WorkStarted();
+  if (ReadWaypointRows(source, *file, built.route) && CheckRouteShape(source, built.route)) {
+    LookupAirports(ports, built);
+    ComputeRouteValues(built.route);
+    built.outcome = RouteOutcome::Built;
   }
   file.reset();
-  StopBuildFeedback(app);
+  if (ports.progress != nullptr) ports.progress->WorkEnded();
   return built;
 }

@@ -35,21 +35,15 @@ struct WaypointRow {
 
 inline double Heading(const WaypointRow& row) { return row.plannerValues[kHeadingPlannerValue]; }
 
+// The route read from a source plan. The runways flown are the user's choice,
+// not part of what was read: they travel beside the table (see PlanInput).
 struct RouteTable {
   WaypointRow rows[kMaxWaypoints];
   uint32_t waypointCount;                      // rows in use, 0..32
   int32_t legCount;                            // "FPL" lines counted by the validation
   int32_t planNumber;                          // number of the last "FPL" line
   double cruiseAltitude;                       // highest altitude of the non-airport rows
-  double squawkBoxValue;                       // never computed; printed as 0
-  double routeDistance;                        // never computed; printed as 0
   char routeText[kRouteTextLength + 1];        // idents joined by "-"
-  char departureRunway[kRunwayTextLength + 1];
-  char destinationRunway[kRunwayTextLength + 1];
-  int32_t departureRunwayIndex;
-  int32_t destinationRunwayIndex;
-  bool routeUnsaved;                           // built and not yet written
-  bool routeBuilt;                             // result of the last build
 };
 
 inline const WaypointRow& DepartureRow(const RouteTable& route) { return route.rows[0]; }

@@ -1,62 +1,33 @@
-// The runway list of one side, through the window port. Redrawing is switched
-// off while the entries go in and on again after each field.
+// Entries go in where a sorted list puts them: after every entry that sorts
+// alike, so the order is the one a sorted drop-down list shows.
 #include "route/RunwayList.h"
 
+#include <algorithm>
 #include <cstring>
 
-#include "host/WindowPort.h"
 #include "route/RunwayEntry.h"
+#include "route/RunwayOrder.h"
 
 namespace {
 
-// Adds the entries of one runway field; returns how many it gave.
-int AddFieldEntries(WindowPort& window, int listId, const char* field) {
-  int added = 0;
+bool ComesBefore(const std::string& a, const std::string& b) { return CompareListEntries(a.c_str(), b.c_str()) < 0; }
+
+void AddFieldEntries(const char* field, std::vector<std::string>& entries) {
   char entry[kRunwayEntrySize];
   for (const char* cursor = NextRunwayEntry(field, entry); cursor != nullptr;
        cursor = NextRunwayEntry(cursor, entry)) {
-    window.AddListEntry(listId, entry);
-    ++added;
+    entries.insert(std::upper_bound(entries.begin(), entries.end(), std::string(entry), ComesBefore), entry);
   }
-  return added;
-}
-
-// Selects and shows the list's first entry and proposes it as the stored runway.
-void SelectFirstEntry(WindowPort& window, int listId, char (&storedRunway)[kRunwayTextLength + 1]) {
-  char text[kRunwayEntrySize];
-  window.SelectListEntry(listId, 0);
-  window.GetListEntry(listId, 0, text, static_cast<int>(sizeof text));
-  window.SetControlText(listId, text);
-  int length = window.ListEntryLength(listId, 0);
-  if (length < 0 || length > kRunwayTextLength) return;
-  std::size_t kept = strnlen(text, kRunwayTextLength);
-  std::memcpy(storedRunway, text, kept);
-  storedRunway[kept] = '\0';
 }
 
 }  // namespace
 
-void ListRunways(App& app, int listId, const AirportLine& fields,
-                 char (&storedRunway)[kRunwayTextLength + 1]) {
-  WindowPort& window = *app.host.window;
-  window.ResetList(listId);
-  window.SetListRedraw(listId, false);
+RunwayList ListRunways(const AirportLine& fields) {
+  RunwayList list{};
   int fieldCount = RunwayFieldCount(fields);
-  int entries = 0;
-  for (int index = 0; index < fieldCount; ++index) {
-    entries += AddFieldEntries(window, listId, RunwayField(fields, index));
-    window.SetListRedraw(listId, true);
+  for (int index = 0; index < fieldCount; ++index) AddFieldEntries(RunwayField(fields, index), list.entries);
+  if (!list.entries.empty() && list.entries.front().size() <= static_cast<std::size_t>(kRunwayTextLength)) {
+    std::memcpy(list.proposed, list.entries.front().c_str(), list.entries.front().size() + 1);
   }
-  // Without a field to switch it back on, the list would never be drawn again.
-  if (fieldCount == 0) window.SetListRedraw(listId, true);
-  if (entries == 0) {
-    storedRunway[0] = '\0';
-    return;
-  }
-  SelectFirstEntry(window, listId, storedRunway);
-}
-
-void ListNoRunways(App& app, int listId, char (&storedRunway)[kRunwayTextLength + 1]) {
-  app.host.window->ResetList(listId);
-  storedRunway[0] = '\0';
+  return list;
 }

@@ -1,19 +1,21 @@
-// Filling a runway list of the main window from the matching line of the data
-// file, and storing the runway it proposes.
+// The runway list of one airport, from the matching line of the data file: its
+// entries in the order a sorted drop-down list shows them, and the runway the
+// list proposes.
 #pragma once
 
-#include "App.h"
+#include <string>
+#include <vector>
+
 #include "route/AirportLine.h"
+#include "route/RouteTable.h"
 
-// Empties list `listId` and adds one entry per part of each runway field of
-// `fields` (the list sorts them), then selects and shows the first entry. Its
-// text becomes `storedRunway` when shorter than 31 characters; a longer one
-// leaves `storedRunway` as it was. When no field gave an entry, the line having
-// no runway field included, `storedRunway` becomes empty: a plan never carries
-// the runway of the airport looked up before.
-void ListRunways(App& app, int listId, const AirportLine& fields,
-                 char (&storedRunway)[kRunwayTextLength + 1]);
+struct RunwayList {
+  std::vector<std::string> entries;        // sorted as CompareListEntries orders them
+  char proposed[kRunwayTextLength + 1];     // the first entry when it has at most 30 characters, else ""
+};
 
-// The side of an airport the lookup could not give: list `listId` empty and no
-// stored runway.
-void ListNoRunways(App& app, int listId, char (&storedRunway)[kRunwayTextLength + 1]);
+// One entry per part of each runway field of `fields` (see NextRunwayEntry),
+// sorted. A line without runway fields, or whose fields give no entry, gives an
+// empty list that proposes no runway. A first entry too long for a runway text
+// proposes none either: a plan never carries the runway of another airport.
+RunwayList ListRunways(const AirportLine& fields);

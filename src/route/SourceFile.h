@@ -7,7 +7,6 @@
 #include <functional>
 #include <memory>
 
-#include "App.h"
 #include "host/FileSystem.h"
 #include "host/MessagePort.h"
 #include "route/TextLineReader.h"
@@ -15,17 +14,26 @@
 constexpr std::size_t kSourcePieceLength = 256;
 constexpr std::size_t kSourceBlockSize = 16 * 1024;
 
-// The file at `sourceFilePath`, open; null after "Failed to open FliteStar
-// Flightplan file %s" (error) when it cannot be opened.
-std::unique_ptr<InputFile> OpenSourceFile(App& app);
+// The source plan and where its problems are told.
+struct SourcePlan {
+  const char* path;
+  const char* name;  // the file name every message gives
+  FileSystem& files;
+  MessagePort& messages;
+};
 
-// Shows `format` with "%s" standing for `sourceFileName`, OK button only.
-void ReportSourceProblem(App& app, MessageKind kind, const char* format);
+// The file at `path`, open; null after "Failed to open FliteStar Flightplan file
+// %s" (error) when it cannot be opened.
+std::unique_ptr<InputFile> OpenSourceFile(const SourcePlan& source);
+
+// Shows `format` with "%s" standing for the source's name, OK button only.
+void ReportSourceProblem(const SourcePlan& source, MessageKind kind, const char* format);
 
 // "Error while reading from FliteStar Flightplan file %s" (error).
-void ReportSourceReadError(App& app);
+void ReportSourceReadError(const SourcePlan& source);
 
 // Hands each further line of `reader` (a piece of at most kSourcePieceLength
 // characters, line feed included) to `take` until the file ends or `take`
 // answers false. False after a read error, which it reports.
-bool ReadSourceLines(App& app, TextLineReader& reader, const std::function<bool(const char* line)>& take);
+bool ReadSourceLines(const SourcePlan& source, TextLineReader& reader,
+                     const std::function<bool(const char* line)>& take);

@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "route/BuildFeedback.h"
 #include "route/SourceFile.h"
 #include "route/TextLineReader.h"
 
@@ -13,53 +12,53 @@ namespace {
 constexpr const char* kHeaderLine = "# FliteStar/FliteMap generated flight plan.\n";
 
 // Counts the leg lines after the header; false after a read error.
-bool CountLegs(App& app, TextLineReader& reader) {
-  return ReadSourceLines(app, reader, [&app](const char* line) {
+bool CountLegs(const SourcePlan& source, TextLineReader& reader, RouteTable& route) {
+  return ReadSourceLines(source, reader, [&route](const char* line) {
     int number = 0;
     if (std::sscanf(line, "FPL %d", &number) == 1) {
-      ++app.route.legCount;
-      app.route.planNumber = number;
+      ++route.legCount;
+      route.planNumber = number;
     }
     return true;
   });
 }
 
-bool CheckSourceLines(App& app, InputFile& file) {
+bool CheckSourceLines(const SourcePlan& source, InputFile& file, RouteTable& route) {
   TextLineReader reader(file, kSourcePieceLength, kSourceBlockSize);
-  app.route.legCount = 0;
+  route.legCount = 0;
   char line[kSourcePieceLength + 1];
   ReadStatus status = reader.ReadLine(line);
   if (status == ReadStatus::Error) {
-    ReportSourceReadError(app);
+    ReportSourceReadError(source);
     return false;
   }
   if (std::strcmp(line, kHeaderLine) != 0) {
-    ReportSourceProblem(app, MessageKind::Error, "%s is not a valid FliteStar Flightplan file!");
+    ReportSourceProblem(source, MessageKind::Error, "%s is not a valid FliteStar Flightplan file!");
     return false;
   }
-  if (!CountLegs(app, reader)) return false;
-  if (app.route.legCount == 0) {
-    ReportSourceProblem(app, MessageKind::Error, "No valid Leg's found in FliteStar Flightplan file %s");
+  if (!CountLegs(source, reader, route)) return false;
+  if (route.legCount == 0) {
+    ReportSourceProblem(source, MessageKind::Error, "No valid Leg's found in FliteStar Flightplan file %s");
     return false;
   }
-  if (app.route.legCount > 1) {
-    ReportSourceProblem(app, MessageKind::Warning, "More than 1 Leg in FliteStar Flightplan file %s");
+  if (route.legCount > 1) {
+    ReportSourceProblem(source, MessageKind::Warning, "More than 1 Leg in FliteStar Flightplan file %s");
   }
   return true;
 }
 
 }  // namespace
 
-bool ValidateSourcePlan(App& app) {
-  if (app.settings.sourceFilePath[0] == '\0') {
-    ShowFormattedMessage(*app.host.messages, MessageKind::Error, MessageButtons::Ok, "%s",
+bool ValidateSourcePlan(const SourcePlan& source, RouteTable& route, BuildProgress* progress) {
+  if (source.path[0] == '\0') {
+    ShowFormattedMessage(source.messages, MessageKind::Error, MessageButtons::Ok, "%s",
                          "No FliteStar Flightplan Filename supplied!");
     return false;
   }
-  std::unique_ptr<InputFile> file = OpenSourceFile(app);
+  std::unique_ptr<InputFile> file = OpenSourceFile(source);
   if (file == nullptr) return false;
-  bool valid = CheckSourceLines(app, *file);
+  bool valid = CheckSourceLines(source, *file, route);
   file.reset();
-  StopBuildFeedback(app);
+  if (progress != nullptr) progress->WorkEnded();
   return valid;
 }

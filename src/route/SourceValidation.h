@@ -2,13 +2,15 @@
 // line and the leg lines.
 #pragma once
 
-#include "App.h"
+#include "route/BuildProgress.h"
+#include "route/RouteTable.h"
+#include "route/SourceFile.h"
 
-// Checks the file at `sourceFilePath`: its first line must be exactly
+// Checks the file at `source.path`: its first line must be exactly
 // "# FliteStar/FliteMap generated flight plan.\n", and it must hold one line
 // matching "FPL %d" (counted in `legCount`, the last number in `planNumber`).
 // True when the file may be read, also after the warning "More than 1 Leg in
 // FliteStar Flightplan file %s". False after an error message: no file name, the
 // file cannot be opened or read, not a FliteStar plan, no leg. Once the file was
-// opened, ends the build feedback whatever the result.
-bool ValidateSourcePlan(App& app);
+// opened, tells `progress` (when given) that the work has ended, whatever the result.
+bool ValidateSourcePlan(const SourcePlan& source, RouteTable& route, BuildProgress* progress);

@@ -4,7 +4,7 @@
 
 #include <commctrl.h>
 
-#include "App.h"
+#include "commands/Session.h"
 #include "host/ControlIds.h"
 #include "shell/Shell.h"
 #include "shell/Tooltips.h"
@@ -85,14 +85,14 @@ void PlaceStatusBar(const Shell& shell) {
 void AdjustForStatusBar(Shell& shell, bool repaintBar) {
   if (!Exists(shell.statusBar)) return;
   int height = HeightOf(shell.statusBar);
-  GrowMainWindow(shell.mainWindow, shell.app->settings.showStatusbar ? height : -height);
+  GrowMainWindow(shell.mainWindow, shell.session->settings.showStatusbar ? height : -height);
   if (repaintBar) PlaceStatusBar(shell);
 }
 
 void AdjustForToolbar(Shell& shell, bool repaintBar) {
   if (!Exists(shell.toolbar)) return;
   int height = HeightOf(shell.toolbar);
-  int offset = shell.app->settings.showToolbar ? height : -height;
+  int offset = shell.session->settings.showToolbar ? height : -height;
   GrowMainWindow(shell.mainWindow, offset);
   if (repaintBar) {
     SendMessageA(shell.toolbar, WM_SIZE, 0, 0);
@@ -100,14 +100,14 @@ void AdjustForToolbar(Shell& shell, bool repaintBar) {
   }
   ControlShift shift = {shell.mainWindow, offset};
   if (!EnumChildWindows(shell.mainWindow, ShiftControl, reinterpret_cast<LPARAM>(&shift))) return;
-  if (shell.app->settings.showStatusbar) PlaceStatusBar(shell);
+  if (shell.session->settings.showStatusbar) PlaceStatusBar(shell);
   InvalidateRect(shell.mainWindow, nullptr, TRUE);
 }
 
 }  // namespace
 
 void CreateBars(Shell& shell) {
-  const ProgramSettings& settings = shell.app->settings;
+  const ProgramSettings& settings = shell.session->settings;
   if (settings.showTooltips) CreateTooltips(shell);
   if (settings.showStatusbar) CreateStatusBar(shell, shell.mainWindow, kStatusBar, shell.instance, 1);
   // Details is disabled by now, so the toolbar starts with Details and Print
@@ -154,7 +154,7 @@ bool CreateToolbar(Shell& shell, HWND parent) {
 }
 
 void ToggleStatusBar(Shell& shell) {
-  ProgramSettings& settings = shell.app->settings;
+  ProgramSettings& settings = shell.session->settings;
   if (!Exists(shell.statusBar)) {
     settings.showStatusbar = 1;
     CreateStatusBar(shell, shell.mainWindow, kStatusBar, shell.instance, 1);
@@ -168,7 +168,7 @@ void ToggleStatusBar(Shell& shell) {
 }
 
 void ToggleToolbar(Shell& shell) {
-  ProgramSettings& settings = shell.app->settings;
+  ProgramSettings& settings = shell.session->settings;
   if (!Exists(shell.toolbar)) {
     settings.showToolbar = 1;
     CreateToolbar(shell, shell.mainWindow);
@@ -192,7 +192,7 @@ void AdjustForBar(Shell& shell, bool repaintBar, int barId) {
 
 void ApplyMenuBar(Shell& shell, HWND window) {
   int menuHeight = GetSystemMetrics(SM_CYMENU);
-  if (shell.app->settings.menuOption == 0) {
+  if (shell.session->settings.menuOption == 0) {
     SetMenu(window, nullptr);
     GrowMainWindow(window, -menuHeight);
   } else {

@@ -6,10 +6,10 @@
 
 #include <cstdio>
 
-#include "App.h"
-#include "commands/FileDrop.h"
-#include "commands/FileNamePart.h"
+#include "commands/Session.h"
+#include "commands/SourceCommands.h"
 #include "shell/Shell.h"
+#include "writers/FileExtension.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ void UseFileSystemSpelling(char (&path)[MAX_PATH]) {
   HANDLE search = FindFirstFileA(path, &found);
   if (search == INVALID_HANDLE_VALUE) return;
   FindClose(search);
-  char* name = path + (FileNamePart(path) - path);
+  char* name = path + (FileNamePartOf(path) - path);
   std::snprintf(name, sizeof path - static_cast<size_t>(name - path), "%s", found.cFileName);
 }
 
@@ -45,5 +45,5 @@ void TakeFileDrop(Shell& shell, HDROP drop) {
   DragFinish(drop);
   if (!taken) return;
   UseFileSystemSpelling(path);
-  TakeDroppedSourcePlan(*shell.app, path);
+  TakeDroppedSourcePlan(*shell.session, path);
 }

@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "App.h"
+#include "commands/Session.h"
 #include "host/MessagePort.h"
 #include "shell/Shell.h"
 
@@ -43,5 +43,5 @@ bool PickFolder(HWND owner, MessagePort& messages, char* target, const char* pro
 }
 
 bool Win32FolderDialogPort::PickFolder(const char* prompt, char* folder) {
-  return ::PickFolder(shell_.mainWindow, *shell_.app->host.messages, folder, prompt);
+  return ::PickFolder(shell_.mainWindow, *shell_.session->ports.messages, folder, prompt);
 }

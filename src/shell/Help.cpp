@@ -7,7 +7,7 @@
 
 #include <cstdio>
 
-#include "commands/FileNamePart.h"
+#include "writers/FileExtension.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ void OpenHelpPage(HWND owner) {
   char page[MAX_PATH] = "";
   const DWORD length = GetModuleFileNameA(nullptr, page, sizeof page);
   if (length == 0 || length >= sizeof page) return;
-  char* name = page + (FileNamePart(page) - page);
+  char* name = page + (FileNamePartOf(page) - page);
   std::snprintf(name, sizeof page - static_cast<size_t>(name - page), "%s", kHelpPage);
   ShellExecuteA(owner, "open", page, nullptr, nullptr, SW_SHOWNORMAL);
 }

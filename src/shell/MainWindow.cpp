@@ -7,20 +7,18 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
-#include "App.h"
 #include "commands/BuildCommand.h"
-#include "commands/BuildGuard.h"
+#include "commands/Session.h"
 #include "commands/ButtonShortcuts.h"
+#include "commands/CommandTexts.h"
 #include "commands/ContextHelpIds.h"
 #include "commands/MainWindowSetup.h"
-#include "commands/MenuHelpTexts.h"
-#include "commands/OpenCommand.h"
 #include "commands/RunwayChoice.h"
 #include "commands/SaveCommands.h"
-#include "commands/SessionEnd.h"
+#include "commands/SourceCommands.h"
+#include "commands/UnsavedPlan.h"
 #include "config/Settings.h"
 #include "host/ControlIds.h"
-#include "route/RouteCommands.h"
 #include "shell/Bars.h"
 #include "shell/FileDrops.h"
 #include "shell/Help.h"
@@ -41,15 +39,15 @@ constexpr int kDialogWindowExtra = DLGWINDOWEXTRA;
 // Fills the window from the settings; runs once, after the window was shown.
 BOOL OnInitDialog(HWND window, HWND, LPARAM) {
   Shell& shell = *ShellOf(window);
-  App& app = *shell.app;
-  LoadSettings(app);
+  Session& session = *shell.session;
+  LoadSettings({*session.ports.files, *session.ports.environment}, *session.ports.registry, session.settings);
   shell.mainMenu = LoadMenuA(shell.instance, MAKEINTRESOURCEA(kMainMenu));
-  if (app.settings.menuOption) ApplyMenuBar(shell, window);
-  ShowFilePaths(app);
+  if (session.settings.menuOption) ApplyMenuBar(shell, window);
+  ShowFilePaths(session);
   DragAcceptFiles(GetDlgItem(window, kSourceEdit), TRUE);
   ForwardDropsToParent(GetDlgItem(window, kSourceEdit));
-  PresetRouteChoices(app);
-  SetRouteCommandsEnabled(app, false);  // nothing is built yet
+  PresetRouteChoices(session);
+  SetRouteCommandsEnabled(session, false);  // nothing is built yet
   CreateBars(shell);  // its Details and Print buttons follow the "&Details" button
   return TRUE;
 }
@@ -59,7 +57,7 @@ BOOL OnInitDialog(HWND window, HWND, LPARAM) {
 void OnPaint(HWND window) {
   PAINTSTRUCT paint;
   BeginPaint(window, &paint);
-  SetCaption(window, ShellOf(window)->app->settings.sourceFileName);
+  SetCaption(window, ShellOf(window)->session->settings.sourceFileName);
   EndPaint(window, &paint);
 }
 
@@ -72,42 +70,42 @@ void OnDestroy(HWND window) {
 
 // The help system would otherwise outlive the program.
 void OnClose(HWND window) {
-  if (!SaveSessionOnExit(*ShellOf(window)->app)) return;
+  if (!SaveSessionOnExit(*ShellOf(window)->session)) return;
   CloseHelp();
   DestroyWindow(window);
 }
 
 // Windows ends whatever the user answers; only the saving depends on it.
 BOOL OnQueryEndSession(HWND window) {
-  if (SaveSessionOnExit(*ShellOf(window)->app)) CloseHelp();
+  if (SaveSessionOnExit(*ShellOf(window)->session)) CloseHelp();
   return TRUE;
 }
 
 void OnCommand(HWND window, int id, HWND, UINT code) {
   Shell& shell = *ShellOf(window);
-  App& app = *shell.app;
+  Session& session = *shell.session;
   switch (id) {
     case kOpenCommand:
-    case kOpenButton: OpenPlan(app); break;
+    case kOpenButton: OpenPlan(session); break;
     case kBuildCommand:
-    case kBuildButton: BuildPlan(app); break;
+    case kBuildButton: BuildPlan(session); break;
     case kSaveCommand:
-    case kSaveButton: SaveAllPlans(app); break;
+    case kSaveButton: SaveAllPlans(session); break;
     case kSaveAsCommand:
-    case kSaveAsButton: SavePlanAs(app); break;
+    case kSaveAsButton: SavePlanAs(session); break;
     case kDepartureRunwayList:
     case kLandingRunwayList:
-      if (code == CBN_SELCHANGE) ChooseRunway(app, id);
+      if (code == CBN_SELCHANGE) ChooseRunway(session, id);
       break;
     case kDestinationEdit:
-      if (code == EN_CHANGE) app.commands.destinationEdited = true;
+      if (code == EN_CHANGE) session.commands.destinationEdited = true;
       break;
     case kExitCommand:
     case kCancelButton: SendMessageA(window, WM_CLOSE, 0, 0); break;
     case kStatusbarCommand: ToggleStatusBar(shell); break;
     case kToolbarCommand: ToggleToolbar(shell); break;
     case kPrintCommand:
-      if (PassBuildGuard(*shell.app)) PrintRoute(shell);
+      if (PassBuildGuard(session)) PrintRoute(shell);
       break;
     case kHelpTopicsCommand:
     case kHelpButton: ShowHelpContents(window); break;

@@ -4,7 +4,7 @@
 
 #include <commctrl.h>
 
-#include "App.h"
+#include "commands/Session.h"
 #include "host/ControlIds.h"
 #include "present/RouteDetails.h"
 #include "shell/Help.h"
@@ -161,7 +161,7 @@ INT_PTR CALLBACK AboutProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM
 }  // namespace
 
 void ShowRouteDetails(const Shell& shell) {
-  DetailsContext context = {&shell, &shell.app->route};
+  DetailsContext context = {&shell, &shell.session->route};
   DialogBoxParamA(shell.instance, "RouteDetailsBox", shell.mainWindow, RouteDetailsProcedure,
                   reinterpret_cast<LPARAM>(&context));
 }

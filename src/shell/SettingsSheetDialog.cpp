@@ -6,13 +6,17 @@
 
 #include <commctrl.h>
 
-#include "App.h"
+#include <array>
+
 #include "commands/Caption.h"
+#include "commands/Session.h"
+#include "config/ExportsPage.h"
 #include "config/SettingsPageIds.h"
 #include "config/SettingsPagePort.h"
 #include "config/SettingsSheet.h"
 #include "host/ControlIds.h"
 #include "shell/Bars.h"
+#include "shell/ExportsPageRows.h"
 #include "shell/Help.h"
 #include "shell/Shell.h"
 #include "shell/Win32MessagePort.h"
@@ -25,20 +29,38 @@ constexpr int kPageCount = 2;
 constexpr DWORD kSheetTopicBase = 0x806B0000;
 constexpr DWORD kSheetTopic = kSheetTopicBase + kOptionsPageTemplate;
 
-#define SHEET_TOPIC(id) static_cast<DWORD>(id), kSheetTopicBase + (id)
-// Both pages hand WinHelp this one table: the Options page's controls and, of the
-// Exports page, its first row.
-const DWORD kSheetHelpTopics[] = {
-    SHEET_TOPIC(kPresetVfrRadio),       SHEET_TOPIC(kPresetIfrRadio),        SHEET_TOPIC(kPresetVorToVorRadio),
-    SHEET_TOPIC(kPresetLowAirwaysRadio), SHEET_TOPIC(kPresetHighAirwaysRadio), SHEET_TOPIC(kPresetDirectGpsRadio),
-    SHEET_TOPIC(kFliteStarDataRadio),   SHEET_TOPIC(kMsfsDataRadio),         SHEET_TOPIC(kMenuBarCheck),
-    SHEET_TOPIC(kShortcutMenuCheck),    SHEET_TOPIC(kNameFromPlanRadio),     SHEET_TOPIC(kNameFromIcaoRadio),
-    SHEET_TOPIC(kNameFromAirportsRadio), SHEET_TOPIC(kNameByUserRadio),      SHEET_TOPIC(kAirportFileEdit),
-    SHEET_TOPIC(kAirportFileButton),    SHEET_TOPIC(kSourceFolderEdit),      SHEET_TOPIC(kSourceFolderButton),
-    SHEET_TOPIC(kDestFolderEdit),       SHEET_TOPIC(kDestFolderButton),      SHEET_TOPIC(kBulkMsfsCheck),
-    SHEET_TOPIC(kMsfsFolderEdit),       SHEET_TOPIC(kMsfsFolderButton),      0, 0,
+// The controls both pages hand WinHelp: the Options page's and, of the Exports
+// page, its first row.
+constexpr int kOptionsHelpControls[] = {
+    kPresetVfrRadio,       kPresetIfrRadio,        kPresetVorToVorRadio, kPresetLowAirwaysRadio,
+    kPresetHighAirwaysRadio, kPresetDirectGpsRadio, kFliteStarDataRadio,  kMsfsDataRadio,
+    kMenuBarCheck,         kShortcutMenuCheck,     kNameFromPlanRadio,   kNameFromIcaoRadio,
+    kNameFromAirportsRadio, kNameByUserRadio,      kAirportFileEdit,     kAirportFileButton,
+    kSourceFolderEdit,     kSourceFolderButton,    kDestFolderEdit,      kDestFolderButton,
 };
-#undef SHEET_TOPIC
+constexpr int kHelpControlCount = sizeof kOptionsHelpControls / sizeof kOptionsHelpControls[0] + 3;
+
+using HelpTopics = std::array<DWORD, 2 * kHelpControlCount + 2>;
+
+// The control-to-topic table, each topic the control's id in the low word, ended
+// by (0, 0).
+HelpTopics MakeSheetHelpTopics() {
+  HelpTopics topics{};
+  const ExportsRowControls& firstRow = ExportsPage()[0].controls;
+  std::size_t index = 0;
+  auto add = [&topics, &index](int id) {
+    topics[index++] = static_cast<DWORD>(id);
+    topics[index++] = kSheetTopicBase + static_cast<DWORD>(id);
+  };
+  for (int id : kOptionsHelpControls) add(id);
+  for (int id : {firstRow.check, firstRow.folderEdit, firstRow.folderButton}) add(id);
+  return topics;
+}
+
+const DWORD* SheetHelpTopics() {
+  static const HelpTopics topics = MakeSheetHelpTopics();
+  return topics.data();
+}
 
 enum class PageKind { Options, Exports };
 
@@ -69,6 +91,12 @@ class Win32SettingsPage : public SettingsPagePort {
   DialogMessagePort messages_;
 };
 
+SettingsSheetContext SheetContextOf(Shell& shell) {
+  Session& session = *shell.session;
+  const SessionPorts& ports = session.ports;
+  return {session.settings, shell.sheetFlags, {*ports.files, *ports.environment}, *ports.folders, *ports.dialogs};
+}
+
 PageContext* ContextOf(HWND page) {
   return reinterpret_cast<PageContext*>(GetWindowLongPtrA(page, DWLP_USER));
 }
@@ -79,11 +107,12 @@ void OnPageInit(HWND page, const PROPSHEETPAGEA& sheetPage) {
   auto* context = reinterpret_cast<PageContext*>(sheetPage.lParam);
   SetWindowLongPtrA(page, DWLP_USER, reinterpret_cast<LONG_PTR>(context));
   Win32SettingsPage port(page, *context->shell);
-  App& app = *context->shell->app;
+  ProgramSettings& settings = context->shell->session->settings;
   if (context->kind == PageKind::Options) {
-    FillOptionsPage(app, port);
+    FillOptionsPage(settings, port);
   } else {
-    FillExportsPage(app, port);
+    CreateExportsPageRows(page);
+    FillExportsPage(settings, port);
   }
 }
 
@@ -92,10 +121,11 @@ void OnPageCommand(HWND page, int controlId, int notification) {
   if (context == nullptr) return;
   Shell& shell = *context->shell;
   Win32SettingsPage port(page, shell);
+  SettingsSheetContext sheet = SheetContextOf(shell);
   if (context->kind == PageKind::Options) {
-    OnOptionsPageCommand(*shell.app, shell.sheetFlags, port, controlId, notification);
+    OnOptionsPageCommand(sheet, port, controlId, notification);
   } else {
-    OnExportsPageCommand(*shell.app, shell.sheetFlags, port, controlId, notification);
+    OnExportsPageCommand(sheet, port, controlId, notification);
   }
 }
 
@@ -103,10 +133,11 @@ void OnPageApply(HWND page) {
   PageContext* context = ContextOf(page);
   Shell& shell = *context->shell;
   Win32SettingsPage port(page, shell);
+  SettingsSheetContext sheet = SheetContextOf(shell);
   if (context->kind == PageKind::Options) {
-    ApplyOptionsPage(*shell.app, shell.sheetFlags, port);
+    ApplyOptionsPage(sheet, port);
   } else {
-    ApplyExportsPage(*shell.app, shell.sheetFlags, port);
+    ApplyExportsPage(sheet, port);
   }
   SetMessageResult(page, PSNRET_NOERROR);
 }
@@ -127,8 +158,8 @@ INT_PTR CALLBACK SettingsPageProcedure(HWND page, UINT message, WPARAM wParam, L
     case WM_INITDIALOG: OnPageInit(page, *reinterpret_cast<const PROPSHEETPAGEA*>(lParam)); return TRUE;
     case WM_COMMAND: OnPageCommand(page, LOWORD(wParam), HIWORD(wParam)); return TRUE;
     case WM_NOTIFY: return OnPageNotify(page, *reinterpret_cast<const NMHDR*>(lParam));
-    case WM_HELP: ShowControlHelp(HelpItem(lParam), kSheetHelpTopics); return TRUE;
-    case WM_CONTEXTMENU: ShowControlHelpMenu(reinterpret_cast<HWND>(wParam), kSheetHelpTopics); return TRUE;
+    case WM_HELP: ShowControlHelp(HelpItem(lParam), SheetHelpTopics()); return TRUE;
+    case WM_CONTEXTMENU: ShowControlHelpMenu(reinterpret_cast<HWND>(wParam), SheetHelpTopics()); return TRUE;
     default: return FALSE;
   }
 }
@@ -148,7 +179,8 @@ PROPSHEETPAGEA MakePage(const Shell& shell, HICON icon, int templateId, PageCont
 }  // namespace
 
 void ShowSettingsSheet(Shell& shell) {
-  OpenSettingsSheet(*shell.app);
+  const SessionPorts& ports = shell.session->ports;
+  OpenSettingsSheet(shell.session->settings, {*ports.files, *ports.environment}, *ports.registry);
   InitCommonControls();
   HICON icon = LoadIconA(shell.instance, MAKEINTRESOURCEA(kProgramIcon));
   PageContext optionsContext = {&shell, PageKind::Options};

@@ -1,14 +1,14 @@
 // The process-wide state of the Win32 shell: the handles the program keeps for the
-// life of its one window, and the App record they show.
+// life of its one window, and the session they show.
 #pragma once
 
 #include "config/SettingsSheet.h"
 #include "shell/Win32.h"
 
-struct App;
+struct Session;
 
 struct Shell {
-  App* app;
+  Session* session;
   HINSTANCE instance;
   HWND mainWindow;
   HMENU mainMenu;        // loaded once, kept whether or not it is the menu bar

@@ -2,7 +2,7 @@
 // destroyed: destroying it with them attached would destroy the main menu's own.
 #include "shell/ShortcutMenu.h"
 
-#include "App.h"
+#include "commands/Session.h"
 #include "shell/Shell.h"
 
 namespace {
@@ -26,7 +26,7 @@ void CopyTopLevelItems(HMENU from, HMENU to) {
 }  // namespace
 
 void ShowShortcutMenu(Shell& shell, POINT clientPoint) {
-  if (!shell.app->settings.mouseOption || shell.mainMenu == nullptr) return;
+  if (!shell.session->settings.mouseOption || shell.mainMenu == nullptr) return;
   HMENU popup = CreatePopupMenu();
   if (popup == nullptr) return;
   CopyTopLevelItems(shell.mainMenu, popup);

@@ -1,7 +1,7 @@
 // The tooltip control, its tools and its feeding hook.
 #include "shell/Tooltips.h"
 
-#include "commands/TooltipTexts.h"
+#include "commands/CommandTexts.h"
 #include "shell/Shell.h"
 
 namespace {

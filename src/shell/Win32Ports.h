@@ -1,12 +1,14 @@
-// The real ports of the Windows program, owned together and handed to the core
-// as one Host: the program and the test harnesses wire them the same way.
+// The real ports of the Windows program, owned together and handed to the
+// window's presenter as its session's ports: the program and the test harnesses
+// wire them the same way.
 #pragma once
 
-#include "host/Host.h"
+#include "commands/Session.h"
 #include "host/LocaleDatePort.h"
 #include "host/ProcessEnvironment.h"
 #include "host/StdioFileSystem.h"
 #include "host/SystemRegistry.h"
+#include "route/AirportSource.h"
 #include "shell/FolderBrowser.h"
 #include "shell/Shell.h"
 #include "shell/Win32FileDialogPort.h"
@@ -21,8 +23,9 @@ class Win32Ports {
   Win32Ports& operator=(const Win32Ports&) = delete;
 
   // Every port, pointing into this object: valid while it lives.
-  Host AsHost() {
-    return Host{&messages_, &window_, &files_, &dialogs_, &dates_, &registry_, &environment_, &folders_};
+  SessionPorts AsSessionPorts() {
+    return SessionPorts{&messages_, &window_,      &files_,   &dialogs_, &dates_,
+                        &registry_, &environment_, &folders_, &airports_};
   }
   MessagePort& Messages() { return messages_; }
 
@@ -35,4 +38,7 @@ class Win32Ports {
   LocaleDatePort dates_;
   SystemRegistry registry_;
   ProcessEnvironment environment_;
+  // The window scans the data file anew at every lookup: the user may change it
+  // between builds.
+  ScanningAirportSource airports_;
 };

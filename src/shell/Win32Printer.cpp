@@ -5,7 +5,7 @@
 
 #include <commdlg.h>
 
-#include "App.h"
+#include "commands/Session.h"
 #include "host/ControlIds.h"
 #include "host/MessagePort.h"
 #include "present/RoutePrinting.h"
@@ -146,8 +146,8 @@ void Win32Printer::ReleasePrinter() {
 
 void PrintRoute(Shell& shell) {
   Win32Printer printer(shell.instance, shell.mainWindow);
-  if (PrintRouteTable(shell.app->route, printer, "PlanTransit")) return;
+  if (PrintRouteTable(shell.session->route, printer, "PlanTransit")) return;
   char text[kErrorTextSize] = "Error while printing";
   LoadStringA(shell.instance, kPrintErrorString, text, sizeof text);
-  shell.app->host.messages->ShowMessage(text, MessageKind::Error, MessageButtons::Ok);
+  shell.session->ports.messages->ShowMessage(text, MessageKind::Error, MessageButtons::Ok);
 }

@@ -4,7 +4,7 @@
 
 #include <shellapi.h>
 
-#include "App.h"
+#include "commands/Session.h"
 #include "host/ControlIds.h"
 #include "shell/MainWindow.h"
 #include "shell/Shell.h"
@@ -42,11 +42,11 @@ int RunMessageLoop(const Shell& shell) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
-  static App app{};
+  static Session session{};
   Shell shell{};
-  shell.app = &app;
+  shell.session = &session;
   Win32Ports ports(shell);
-  app.host = ports.AsHost();
+  session.ports = ports.AsSessionPorts();
 
   if (!RegisterMainWindowClass(instance)) {
     ReportCannotCreateWindow(ports.Messages());

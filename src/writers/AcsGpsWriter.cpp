@@ -1,7 +1,6 @@
 // Writer of export type ACS-GPS: five lines for every row after the departure
 // airport, longitude before latitude, and no header.
-#include "writers/ExportFrame.h"
-#include "writers/PlanWriters.h"
+#include "writers/AcsGpsWriter.h"
 
 namespace {
 
@@ -13,12 +12,9 @@ void WriteAcsGpsBlock(PlanStream& out, const WaypointRow& row) {
 
 }  // namespace
 
-int WriteAcsGpsPlan(App& app, char* path, char* name) {
-  return RunExportFrame(app, kExportAcsGps, path, name, [&](PlanStream& out) {
-    for (uint32_t i = 1; i < app.route.waypointCount; ++i) {
-      WriteAcsGpsBlock(out, app.route.rows[i]);
-      if (!out.BlockWritten()) return false;
-    }
-    return true;
-  });
+void WriteAcsGpsPlan(const PlanInput& plan, PlanStream& out) {
+  for (uint32_t i = 1; i < plan.route.waypointCount; ++i) {
+    WriteAcsGpsBlock(out, plan.route.rows[i]);
+    if (!out.BlockWritten()) return;
+  }
 }

@@ -3,7 +3,7 @@
 
 #include <cstddef>
 
-#include "config/ProgramSettings.h"
+#include "host/Paths.h"
 
 // Replaces the extension of `text` in place: the text from the last "." of its
 // file-name part on becomes `extension` (which starts with its own "."). A dot in

@@ -4,10 +4,7 @@
 
 #include <string>
 
-#include "App.h"
-#include "writers/ExportFrame.h"
 #include "writers/GarminWaypoints.h"
-#include "writers/PlanWriters.h"
 #include "writers/XmlWriter.h"
 
 namespace {
@@ -37,8 +34,8 @@ void WriteRoutePoint(XmlWriter& xml, const GarminWaypoint& entry) {
 
 }  // namespace
 
-void WriteGarminDocument(PlanStream& out, const RouteTable& route) {
-  GarminRoute garmin = MakeGarminRoute(route);
+void WriteGarminPlan(const PlanInput& plan, PlanStream& out) {
+  GarminRoute garmin = MakeGarminRoute(plan.route);
   XmlWriter xml(out);
   xml.Declaration();
   xml.Open("flight-plan", {{"xmlns", kNamespace}});
@@ -53,11 +50,4 @@ void WriteGarminDocument(PlanStream& out, const RouteTable& route) {
   for (std::size_t point : garmin.points) WriteRoutePoint(xml, garmin.table[point]);
   xml.Close();
   xml.Close();
-}
-
-int WriteGarminPlan(App& app, char* path, char* name) {
-  return RunExportFrame(app, kExportGarmin, path, name, [&](PlanStream& out) {
-    WriteGarminDocument(out, app.route);
-    return out.BlockWritten();
-  });
 }

@@ -2,10 +2,9 @@
 // their simulator add-ons and by Garmin Pilot: a waypoint table and one route.
 #pragma once
 
-#include "route/RouteTable.h"
+#include "writers/PlanInput.h"
+#include "writers/PlanStream.h"
 
-class PlanStream;
-
-// Writes the whole document for `route` (at least two rows); see MakeGarminRoute
-// for how the waypoints become table entries.
-void WriteGarminDocument(PlanStream& out, const RouteTable& route);
+// Writes the whole document (at least two rows); see MakeGarminRoute for how the
+// waypoints become table entries.
+void WriteGarminPlan(const PlanInput& plan, PlanStream& out);

@@ -4,10 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "App.h"
-#include "writers/ExportFrame.h"
 #include "writers/PlanText.h"
-#include "writers/PlanWriters.h"
 #include "writers/Truncation.h"
 #include "writers/WaypointKind.h"
 #include "writers/XmlWriter.h"
@@ -51,9 +48,10 @@ const char* RouteKindText(RouteKind kind) {
 std::string Name(const WaypointRow& row) { return Utf8FromAnsi(NameWithBlanks(row.name).c_str()); }
 
 // "Zurich Airport to Geneva Airport, VFR, VOR to VOR, cruising at 5500 ft"
-std::string Description(const RouteTable& route, const PlanChoices& choices) {
-  return Name(DepartureRow(route)) + " to " + Name(DestinationRow(route)) + FlightRulesText(choices.flightRules) +
-         RouteKindText(choices.routeKind) + ", cruising at " +
+std::string Description(const PlanInput& plan) {
+  const RouteTable& route = plan.route;
+  return Name(DepartureRow(route)) + " to " + Name(DestinationRow(route)) + FlightRulesText(plan.flightRules) +
+         RouteKindText(plan.routeKind) + ", cruising at " +
          std::to_string(TruncatedToInt32(route.cruiseAltitude)) + " ft";
 }
 
@@ -74,7 +72,8 @@ void WritePoint(XmlWriter& xml, const WaypointRow& row) {
 
 }  // namespace
 
-void WriteGpxDocument(PlanStream& out, const RouteTable& route, const PlanChoices& choices) {
+void WriteGpxPlan(const PlanInput& plan, PlanStream& out) {
+  const RouteTable& route = plan.route;
   std::string title = Utf8FromAnsi(DepartureRow(route).ident) + " to " + Utf8FromAnsi(DestinationRow(route).ident);
   XmlWriter xml(out);
   xml.Declaration();
@@ -84,15 +83,8 @@ void WriteGpxDocument(PlanStream& out, const RouteTable& route, const PlanChoice
   xml.Close();
   xml.Open("rte");
   xml.Element("name", title);
-  xml.Element("desc", Description(route, choices));
+  xml.Element("desc", Description(plan));
   for (uint32_t i = 0; i < route.waypointCount; ++i) WritePoint(xml, route.rows[i]);
   xml.Close();
   xml.Close();
-}
-
-int WriteGpxPlan(App& app, char* path, char* name) {
-  return RunExportFrame(app, kExportGpx, path, name, [&](PlanStream& out) {
-    WriteGpxDocument(out, app.route, ReadPlanChoices(*app.host.window));
-    return out.BlockWritten();
-  });
 }

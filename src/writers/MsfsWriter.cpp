@@ -1,39 +1,30 @@
 // Writer of export type MSFS: the header block, then one block per waypoint line.
 #include "writers/MsfsWriter.h"
 
-#include "host/ControlIds.h"
-#include "host/WindowPort.h"
-#include "writers/ExportFrame.h"
-#include "writers/PlanWriters.h"
 #include "writers/RunwayWord.h"
 #include "writers/Truncation.h"
 
 namespace {
 
-// A radio button of the main window and the line it writes when chosen, in the
-// order the lines are tested.
-struct RadioLine {
-  int controlId;
-  const char* line;
-};
-
-constexpr RadioLine kFlightTypeLines[] = {
-    {kVfrRadio, "type=VFR\n"},
-    {kIfrRadio, "type=IFR\n"},
-};
-
-constexpr RadioLine kRouteTypeLines[] = {
-    {kDirectGpsRadio, "routetype=0\n"},
-    {kVorToVorRadio, "routetype=1\n"},
-    {kLowAirwaysRadio, "routetype=2\n"},
-    {kHighAirwaysRadio, "routetype=3\n"},
-};
-
-template <std::size_t N>
-void WriteChosenLines(PlanStream& out, WindowPort& window, const RadioLine (&lines)[N]) {
-  for (const RadioLine& radio : lines) {
-    if (window.IsButtonChecked(radio.controlId)) out.Print("%s", radio.line);
+// The line of the chosen flight type; none when no type was chosen.
+const char* FlightTypeLine(FlightRules rules) {
+  switch (rules) {
+    case FlightRules::Vfr: return "type=VFR\n";
+    case FlightRules::Ifr: return "type=IFR\n";
+    case FlightRules::None: break;
   }
+  return "";
+}
+
+const char* RouteTypeLine(RouteKind kind) {
+  switch (kind) {
+    case RouteKind::DirectGps: return "routetype=0\n";
+    case RouteKind::VorToVor: return "routetype=1\n";
+    case RouteKind::LowAirways: return "routetype=2\n";
+    case RouteKind::HighAirways: return "routetype=3\n";
+    case RouteKind::None: break;
+  }
+  return "";
 }
 
 // "<key><ident>, <coordinates>, <signed altitude>" of one row. The sign stands
@@ -52,19 +43,19 @@ void WriteWaypointLine(PlanStream& out, int index, const WaypointRow& row) {
 
 }  // namespace
 
-void WriteMsfsHeader(PlanStream& out, App& app) {
-  const RouteTable& route = app.route;
+void WriteMsfsHeader(PlanStream& out, const PlanInput& plan) {
+  const RouteTable& route = plan.route;
   const WaypointRow& departure = DepartureRow(route);
   const WaypointRow& destination = DestinationRow(route);
   out.Print("[flightplan]\n");
   out.Print("title=%s to %s\n", departure.ident, destination.ident);
   out.Print("description=%s, %s\n", departure.ident, destination.ident);
-  WriteChosenLines(out, *app.host.window, kFlightTypeLines);
-  WriteChosenLines(out, *app.host.window, kRouteTypeLines);
+  out.Print("%s", FlightTypeLine(plan.flightRules));
+  out.Print("%s", RouteTypeLine(plan.routeKind));
   out.Print("cruising_altitude=%d\n", TruncatedToInt32(route.cruiseAltitude));
   WriteAirportLine(out, "departure_id=", departure);
   char position[kRunwayTextLength + 1];
-  FirstRunwayWord(route.departureRunway, position);
+  FirstRunwayWord(plan.departureRunway, position);
   out.Print("departure_position=%s\n", position);
   WriteAirportLine(out, "destination_id=", destination);
   WriteAirportLine(out, "alternate_id=", destination);
@@ -73,14 +64,11 @@ void WriteMsfsHeader(PlanStream& out, App& app) {
   out.Print("alternate_name=%s\n", destination.name);
 }
 
-int WriteMsfsPlan(App& app, char* path, char* name) {
-  return RunExportFrame(app, kExportMsfs, path, name, [&](PlanStream& out) {
-    WriteMsfsHeader(out, app);
-    if (!out.BlockWritten()) return false;
-    for (uint32_t i = 0; i < app.route.waypointCount; ++i) {
-      WriteWaypointLine(out, static_cast<int>(i), app.route.rows[i]);
-      if (!out.BlockWritten()) return false;
-    }
-    return true;
-  });
+void WriteMsfsPlan(const PlanInput& plan, PlanStream& out) {
+  WriteMsfsHeader(out, plan);
+  if (!out.BlockWritten()) return;
+  for (uint32_t i = 0; i < plan.route.waypointCount; ++i) {
+    WriteWaypointLine(out, static_cast<int>(i), plan.route.rows[i]);
+    if (!out.BlockWritten()) return;
+  }
 }

@@ -1,10 +1,12 @@
 // The Microsoft Flight Simulator 2000/2002 plan: a "[flightplan]" section of
-// key=value lines.
+// key=value lines, the header and one line per waypoint.
 #pragma once
 
-#include "App.h"
+#include "writers/PlanInput.h"
 #include "writers/PlanStream.h"
 
-// Writes the header lines, "[flightplan]" to "alternate_name=", reading the flight
-// type and route type from the main window's radio buttons.
-void WriteMsfsHeader(PlanStream& out, App& app);
+void WriteMsfsPlan(const PlanInput& plan, PlanStream& out);
+
+// The header lines alone, "[flightplan]" to "alternate_name=": flight and route
+// type when chosen, the departure runway's first word.
+void WriteMsfsHeader(PlanStream& out, const PlanInput& plan);

@@ -5,10 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "App.h"
-#include "writers/ExportFrame.h"
 #include "writers/PlanText.h"
-#include "writers/PlanWriters.h"
 #include "writers/RunwayWord.h"
 #include "writers/Truncation.h"
 #include "writers/WaypointKind.h"
@@ -82,12 +79,13 @@ void WriteOptional(XmlWriter& xml, const char* element, const char* text) {
   if (text != nullptr) xml.Element(element, text);
 }
 
-void WriteHeader(XmlWriter& xml, const RouteTable& route, const PlanChoices& choices) {
+void WriteHeader(XmlWriter& xml, const PlanInput& plan) {
+  const RouteTable& route = plan.route;
   const WaypointRow& departure = DepartureRow(route);
   const WaypointRow& destination = DestinationRow(route);
   xml.Element("Title", Ident(departure) + " to " + Ident(destination));
-  WriteOptional(xml, "FPType", FlightRulesText(choices.flightRules));
-  WriteOptional(xml, "RouteType", RouteKindText(choices.routeKind));
+  WriteOptional(xml, "FPType", FlightRulesText(plan.flightRules));
+  WriteOptional(xml, "RouteType", RouteKindText(plan.routeKind));
   xml.Element("CruisingAlt", std::to_string(TruncatedToInt32(route.cruiseAltitude)));
   xml.Element("DepartureID", Ident(departure));
   xml.Element("DepartureLLA", WorldPosition(departure));
@@ -95,7 +93,7 @@ void WriteHeader(XmlWriter& xml, const RouteTable& route, const PlanChoices& cho
   xml.Element("DestinationLLA", WorldPosition(destination));
   xml.Element("Descr", Ident(departure) + ", " + Ident(destination));
   char runway[kRunwayTextLength + 1];
-  FirstRunwayWord(route.departureRunway, runway);
+  FirstRunwayWord(plan.departureRunway, runway);
   xml.Element("DeparturePosition", AsciiFromAnsi(runway));
   xml.Element("DepartureName", Name(departure));
   xml.Element("DestinationName", Name(destination));
@@ -122,21 +120,14 @@ void WriteWaypoint(XmlWriter& xml, const WaypointRow& row) {
 
 }  // namespace
 
-void WriteMsfsXmlDocument(PlanStream& out, const RouteTable& route, const PlanChoices& choices) {
+void WriteMsfsXmlPlan(const PlanInput& plan, PlanStream& out) {
   XmlWriter xml(out);
   xml.Declaration();
   xml.Open("SimBase.Document", {{"Type", "AceXML"}, {"version", "1,0"}});
   xml.Element("Descr", "AceXML Document");
   xml.Open("FlightPlan.FlightPlan");
-  WriteHeader(xml, route, choices);
-  for (uint32_t i = 0; i < route.waypointCount; ++i) WriteWaypoint(xml, route.rows[i]);
+  WriteHeader(xml, plan);
+  for (uint32_t i = 0; i < plan.route.waypointCount; ++i) WriteWaypoint(xml, plan.route.rows[i]);
   xml.Close();
   xml.Close();
-}
-
-int WriteMsfsXmlPlan(App& app, char* path, char* name) {
-  return RunExportFrame(app, kExportMsfsXml, path, name, [&](PlanStream& out) {
-    WriteMsfsXmlDocument(out, app.route, ReadPlanChoices(*app.host.window));
-    return out.BlockWritten();
-  });
 }

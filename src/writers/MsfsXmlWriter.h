@@ -2,13 +2,11 @@
 // "SimBase.Document" with one "FlightPlan.FlightPlan" of ATC waypoints.
 #pragma once
 
-#include "route/RouteTable.h"
-#include "writers/PlanChoices.h"
+#include "writers/PlanInput.h"
+#include "writers/PlanStream.h"
 
-class PlanStream;
-
-// Writes the whole document for `route` (at least two rows) with the flight and
-// route type of `choices`. Names are written in plain ASCII, which the simulator
-// requires; positions in degrees, minutes and seconds to the hundredth, which
-// keeps the source's hundredths of a minute.
-void WriteMsfsXmlDocument(PlanStream& out, const RouteTable& route, const PlanChoices& choices);
+// Writes the whole document (at least two rows) with the plan's flight and route
+// type and departure runway. Names are written in plain ASCII, which the
+// simulator requires; positions in degrees, minutes and seconds to the
+// hundredth, which keeps the source's hundredths of a minute.
+void WriteMsfsXmlPlan(const PlanInput& plan, PlanStream& out);

@@ -1,10 +1,10 @@
 // Writer of export type NAV: an 8-byte header (format marker and entry count),
 // then one entry per row, a Planner waypoint record followed by a 256-byte text
 // block; the header belongs to the first entry's block.
+#include "writers/NavWriter.h"
+
 #include <cstring>
 
-#include "writers/ExportFrame.h"
-#include "writers/PlanWriters.h"
 #include "writers/PlannerRecord.h"
 
 namespace {
@@ -27,15 +27,12 @@ void WriteNavTextBlock(PlanStream& out) {
 
 }  // namespace
 
-int WriteNavPlan(App& app, char* path, char* name) {
-  return RunExportFrame(app, kExportNav, path, name, [&](PlanStream& out) {
-    const RouteTable& route = app.route;
-    WritePlannerHeader(out, kNavFormatMarker, static_cast<int32_t>(route.waypointCount));
-    for (uint32_t i = 0; i < route.waypointCount; ++i) {
-      WritePlannerRecord(out, route.rows[i], kNavTypeCodes);
-      WriteNavTextBlock(out);
-      if (!out.BlockWritten()) return false;
-    }
-    return true;
-  });
+void WriteNavPlan(const PlanInput& plan, PlanStream& out) {
+  const RouteTable& route = plan.route;
+  WritePlannerHeader(out, kNavFormatMarker, static_cast<int32_t>(route.waypointCount));
+  for (uint32_t i = 0; i < route.waypointCount; ++i) {
+    WritePlannerRecord(out, route.rows[i], kNavTypeCodes);
+    WriteNavTextBlock(out);
+    if (!out.BlockWritten()) return;
+  }
 }

@@ -5,8 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "host/PathSeparator.h"
-#include "writers/ExportType.h"
+#include "host/Paths.h"
 #include "writers/FileExtension.h"
 
 namespace {
@@ -24,18 +23,19 @@ void ReplaceForbiddenCharacters(char* name) {
 
 // The file name by the naming rule, ending in "." for rules 1 and 2 so that the
 // extension takes the dot's place; `name` is the caller's current name.
-void NameByRule(const App& app, const char* name, char (&generated)[kPathSize]) {
-  const RouteTable& route = app.route;
-  const int rule = app.settings.autogenMode;
-  bool hasRoute = route.waypointCount > 0;
+void NameByRule(const NamingInput& naming, const char* name, char (&generated)[kPathSize]) {
+  const int rule = naming.rule;
+  bool hasRoute = naming.route != nullptr && naming.route->waypointCount > 0;
   if (rule == kNameFromSourceFile) {
-    std::snprintf(generated, sizeof generated, "%s", app.settings.sourceFileName);
+    std::snprintf(generated, sizeof generated, "%s", naming.sourceFileName);
   } else if (rule == kNameFromIdents && hasRoute) {
+    const RouteTable& route = *naming.route;
     std::snprintf(generated, sizeof generated, "%s-%s", DepartureRow(route).ident,
                   DestinationRow(route).ident);
     ReplaceForbiddenCharacters(generated);
     std::strcat(generated, ".");
   } else if (rule == kNameFromAirportNames && hasRoute) {
+    const RouteTable& route = *naming.route;
     std::snprintf(generated, sizeof generated, "%s to %s", DepartureRow(route).name,
                   DestinationRow(route).name);
     ReplaceForbiddenCharacters(generated);
@@ -62,10 +62,10 @@ bool JoinPath(const char* folder, const char* name, char (&joined)[kPathSize]) {
 
 }  // namespace
 
-bool MakeOutputPath(const App& app, const char* folder, char* path, char* name, int exportType) {
+bool MakeOutputPath(const NamingInput& naming, const char* folder, const char* extension, char* path, char* name) {
   char generated[kPathSize];
-  NameByRule(app, name, generated);
-  bool extensionFits = ReplaceExtension(generated, ExtensionForExportCode(exportType));
+  NameByRule(naming, name, generated);
+  bool extensionFits = ReplaceExtension(generated, extension);
   std::snprintf(name, kPathSize, "%s", generated);
   char joined[kPathSize];
   if (!extensionFits || !JoinPath(folder, generated, joined)) {

@@ -30,9 +30,9 @@ void PlanStream::Print(const char* format, ...) {
   va_end(retry);
 }
 
-void PlanStream::WriteBytes(const void* data, std::size_t size) { file_.Write(data, size); }
+void PlanStream::WriteBytes(const void* data, std::size_t size) { sink_.Write(data, size); }
 
-bool PlanStream::BlockWritten() const { return !file_.HasFailed(); }
+bool PlanStream::BlockWritten() const { return !sink_.HasFailed(); }
 
 void PlanStream::WriteTextWithCrLf(const char* text, std::size_t length) {
   static const char kCrLf[] = "\r\n";
@@ -40,11 +40,11 @@ void PlanStream::WriteTextWithCrLf(const char* text, std::size_t length) {
   while (text < end) {
     const char* lineEnd = static_cast<const char*>(std::memchr(text, '\n', end - text));
     if (lineEnd == nullptr) {
-      file_.Write(text, end - text);
+      sink_.Write(text, end - text);
       return;
     }
-    file_.Write(text, lineEnd - text);
-    file_.Write(kCrLf, 2);
+    sink_.Write(text, lineEnd - text);
+    sink_.Write(kCrLf, 2);
     text = lineEnd + 1;
   }
 }

@@ -1,15 +1,16 @@
 // The output stream a writer fills: formatted text with CR LF line ends, or raw
-// bytes, into the frame's output file. Errors are sticky, like a C stream's error
-// indicator, and tested by the writer after each block.
+// bytes, into a byte sink (the frame's output file, or memory). Errors are
+// sticky, like a C stream's error indicator, and tested by the writer after each
+// block.
 #pragma once
 
 #include <cstddef>
 
-class OutputFile;
+class ByteSink;
 
 class PlanStream {
  public:
-  explicit PlanStream(OutputFile& file) : file_(file) {}
+  explicit PlanStream(ByteSink& sink) : sink_(sink) {}
 
   // Formats with the C conversions and writes the text; every "\n" becomes the
   // two bytes CR LF and nothing else is translated.
@@ -23,5 +24,5 @@ class PlanStream {
  private:
   void WriteTextWithCrLf(const char* text, std::size_t length);
 
-  OutputFile& file_;
+  ByteSink& sink_;
 };

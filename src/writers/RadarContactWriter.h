@@ -3,11 +3,13 @@
 // "RETURN".
 #pragma once
 
-#include "App.h"
+#include "writers/PlanInput.h"
 #include "writers/PlanStream.h"
 
-// Writes the header lines, from the first dash line to "arrival_longitude": the
-// date line (today's long date from the date port, empty when it has none), the
-// identifiers, the title with `name`, and the route's values. Sets
-// `routeDistance` to 0 before printing it. Needs at least two rows.
-void WriteRadarContactHeader(PlanStream& out, App& app, const char* name);
+void WriteRadarContactPlan(const PlanInput& plan, PlanStream& out);
+
+// The header lines alone, from the first dash line to "arrival_longitude": the
+// date line (the plan's long date, empty when there is none), the identifiers,
+// the title with the plan's file name, and the route's values, the route's
+// length always given as 0 nm. Needs at least two rows.
+void WriteRadarContactHeader(PlanStream& out, const PlanInput& plan);

@@ -1,8 +1,8 @@
 // Writer of export type SFP: an 8-byte header (format marker and file length),
 // then one Planner waypoint record per row; the header belongs to the first
 // record's block.
-#include "writers/ExportFrame.h"
-#include "writers/PlanWriters.h"
+#include "writers/SfpWriter.h"
+
 #include "writers/PlannerRecord.h"
 
 namespace {
@@ -19,14 +19,11 @@ int32_t SfpFileLength(uint32_t recordCount) {
 
 }  // namespace
 
-int WriteSfpPlan(App& app, char* path, char* name) {
-  return RunExportFrame(app, kExportSfp, path, name, [&](PlanStream& out) {
-    const RouteTable& route = app.route;
-    WritePlannerHeader(out, kSfpFormatMarker, SfpFileLength(route.waypointCount));
-    for (uint32_t i = 0; i < route.waypointCount; ++i) {
-      WritePlannerRecord(out, route.rows[i], kSfpTypeCodes);
-      if (!out.BlockWritten()) return false;
-    }
-    return true;
-  });
+void WriteSfpPlan(const PlanInput& plan, PlanStream& out) {
+  const RouteTable& route = plan.route;
+  WritePlannerHeader(out, kSfpFormatMarker, SfpFileLength(route.waypointCount));
+  for (uint32_t i = 0; i < route.waypointCount; ++i) {
+    WritePlannerRecord(out, route.rows[i], kSfpTypeCodes);
+    if (!out.BlockWritten()) return;
+  }
 }

@@ -4,13 +4,8 @@
 
 #include <string>
 
-#include "App.h"
-#include "host/DatePort.h"
 #include "writers/AiracCycle.h"
-#include "writers/ExportFrame.h"
-#include "writers/PlanStream.h"
 #include "writers/PlanText.h"
-#include "writers/PlanWriters.h"
 #include "writers/RunwayWord.h"
 #include "writers/WaypointKind.h"
 
@@ -48,31 +43,23 @@ const char* Via(const RouteTable& route, uint32_t index) {
   return index + 1 == route.waypointCount ? "ADES" : "DRCT";
 }
 
-int TodaysCycle(App& app) {
-  CalendarDate today{};
-  return app.host.dates != nullptr && app.host.dates->Today(today) ? AiracCycle(today) : 0;
-}
+// The cycle of the conversion's day; 0 when the day is not known.
+int CycleOf(const ConversionDate& date) { return date.dayKnown ? AiracCycle(date.day) : 0; }
 
 }  // namespace
 
-void WriteXPlaneDocument(PlanStream& out, const RouteTable& route, int airacCycle) {
+void WriteXPlanePlan(const PlanInput& plan, PlanStream& out) {
+  const RouteTable& route = plan.route;
   const uint32_t last = route.waypointCount - 1;
-  out.Print("I\n1100 Version\nCYCLE %04d\n", airacCycle);
+  out.Print("I\n1100 Version\nCYCLE %04d\n", CycleOf(plan.date));
   out.Print("ADEP %s\n", Ident(route, 0).c_str());
-  WriteRunway(out, "DEPRWY", route.departureRunway);
+  WriteRunway(out, "DEPRWY", plan.departureRunway);
   out.Print("ADES %s\n", Ident(route, last).c_str());
-  WriteRunway(out, "DESRWY", route.destinationRunway);
+  WriteRunway(out, "DESRWY", plan.destinationRunway);
   out.Print("NUMENR %u\n", route.waypointCount);
   for (uint32_t i = 0; i < route.waypointCount; ++i) {
     const WaypointRow& row = route.rows[i];
     out.Print("%d %s %s %.6f %.6f %.6f\n", TypeCode(WaypointKindOf(row.type)), Ident(route, i).c_str(),
               Via(route, i), row.altitude, row.latitude, row.longitude);
   }
-}
-
-int WriteXPlanePlan(App& app, char* path, char* name) {
-  return RunExportFrame(app, kExportXPlane, path, name, [&](PlanStream& out) {
-    WriteXPlaneDocument(out, app.route, TodaysCycle(app));
-    return out.BlockWritten();
-  });
 }

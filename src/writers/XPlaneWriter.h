@@ -1,13 +1,12 @@
 // The X-Plane 11 and 12 plan: a ".fms" text file of version 1100.
 #pragma once
 
-#include "route/RouteTable.h"
+#include "writers/PlanInput.h"
+#include "writers/PlanStream.h"
 
-class PlanStream;
-
-// Writes the whole file for `route` (at least two rows): the header with the
-// AIRAC cycle `airacCycle` (0 when no date was known), the departure and
-// destination airports with their runways where one was chosen, and one line per
-// waypoint: type code, identifier, "ADEP", "ADES" or "DRCT", altitude in feet,
-// latitude and longitude in decimal degrees.
-void WriteXPlaneDocument(PlanStream& out, const RouteTable& route, int airacCycle);
+// Writes the whole file (at least two rows): the header with the AIRAC cycle of
+// the conversion's day (0 when it is not known), the departure and destination
+// airports with their runways where one was chosen, and one line per waypoint:
+// type code, identifier, "ADEP", "ADES" or "DRCT", altitude in feet, latitude
+// and longitude in decimal degrees.
+void WriteXPlanePlan(const PlanInput& plan, PlanStream& out);

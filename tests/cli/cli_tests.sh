@@ -92,14 +92,19 @@ check "the Radar Contact plan is the golden one, dated from SOURCE_DATE_EPOCH" \
   same_file "$work/rc/normalised.apl" "$golden/radarcontact/zurich-geneva.apl"
 
 # --- every format, each in its folder -------------------------------------------
+# The formats the converter knows, as its refusal of an unknown one lists them.
+run --format none-such "$samples/zurich-geneva.txt"
+format_count=$(sed -n 's/.*unknown format "none-such" (\(.*\) or all).*/\1/p' <<<"$err" | tr ',' '\n' | grep -c .)
+check "the refusal of an unknown format lists the ten of today and any later ones" [ "$format_count" -ge 10 ]
+
 run --airports "$airports" --format all --naming icao --out-dir "$work/all" "$samples/zurich-geneva.txt"
-check "all ten formats are written" [ "$status" -eq 0 ]
+check "all formats are written" [ "$status" -eq 0 ]
 for written in MSFS/LSZH-LSGG.pln ACS-GPS/LSZH-LSGG.prg SQB/LSZH-LSGG.sbp RC99/LSZH-LSGG.apl \
                SFP/LSZH-LSGG.pln NAV/LSZH-LSGG.pln MSFS2020/LSZH-LSGG.pln XPLANE/LSZH-LSGG.fms \
                GARMIN/LSZH-LSGG.fpl GPX/LSZH-LSGG.gpx; do
   check "$written exists" [ -s "$work/all/$written" ]
 done
-check "ten paths on standard output" [ "$(grep -c . <<<"$out")" -eq 10 ]
+check "a path per format on standard output" [ "$(grep -c . <<<"$out")" -eq "$format_count" ]
 check "the SquawkBox plan is the golden one" same_file "$work/all/SQB/LSZH-LSGG.sbp" "$golden/squawkbox/zurich-geneva.sbp"
 
 # --- the overwrite question ---------------------------------------------------
@@ -199,7 +204,8 @@ check "--settings exits 0" [ "$status" -eq 0 ]
 check "--settings names the file in use" contains "$out" "configuration=$work/test.cfg"
 check "--settings shows the stored naming rule" contains "$out" $'\nautogenMode=2\n'
 check "--settings shows the defaults of missing keys" contains "$out" $'\nexportType=1\n'
-check "--settings lists every field" [ "$(grep -c = <<<"$out")" -eq 39 ]
+check "--settings lists every field, a switch and a folder per format" \
+  [ "$(grep -c = <<<"$out")" -eq $((19 + 2 * format_count)) ]
 PLANTRANSIT_CONFIG="$work/test.cfg" run --force --out-dir "$work/configured" "$samples/zurich-geneva.txt"
 check "the configured airport file is used" same_file "$work/configured/zurich-geneva.pln" \
   "$golden/msfs/zurich-geneva.pln"

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "commands/Caption.h"
-#include "support/TestApp.h"
+#include "support/TestSession.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ TEST(Caption, ALongTextIsCutToTheBuffer) {
 }
 
 TEST(Caption, SetCaptionTitlesTheMainWindow) {
-  TestApp t;
+  TestSession t;
   SetCaption(t.window, "lszh.txt");
   EXPECT_EQ("PlanTransit - lszh.txt", t.window.title);
 }

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "commands/MainWindowSetup.h"
-#include "support/TestApp.h"
+#include "support/TestSession.h"
 
 namespace {
 
@@ -13,10 +13,10 @@ const int kFlightRadios[] = {kVfrRadio, kIfrRadio};
 const int kRouteRadios[] = {kVorToVorRadio, kLowAirwaysRadio, kHighAirwaysRadio, kDirectGpsRadio};
 
 TEST(MainWindowSetup, ShowFilePathsPutsTheSourceAndDestinationPathsInTheirEdits) {
-  TestApp t;
-  std::strcpy(t.app.settings.sourceFilePath, "C:\\Plans\\lszh.txt");
-  std::strcpy(t.app.settings.destFilePath, "D:\\Out\\lszh.pln");
-  ShowFilePaths(t.app);
+  TestSession t;
+  std::strcpy(t.session.settings.sourceFilePath, "C:\\Plans\\lszh.txt");
+  std::strcpy(t.session.settings.destFilePath, "D:\\Out\\lszh.pln");
+  ShowFilePaths(t.session);
   EXPECT_EQ("C:\\Plans\\lszh.txt", t.window.texts[kSourceEdit]);
   EXPECT_EQ("D:\\Out\\lszh.pln", t.window.texts[kDestinationEdit]);
 }
@@ -29,10 +29,10 @@ TEST(MainWindowSetup, FlightTypePresetChecksItsButtonOrNone) {
   const Case cases[] = {{0, kVfrRadio}, {1, kIfrRadio}, {2, 0}, {-1, 0}, {7, 0}};
   for (const Case& c : cases) {
     SCOPED_TRACE("Flighttype " + std::to_string(c.preset));
-    TestApp t;
-    t.app.settings.defaultFlightType = c.preset;
-    t.app.settings.defaultRouteType = 99;
-    PresetRouteChoices(t.app);
+    TestSession t;
+    t.session.settings.defaultFlightType = c.preset;
+    t.session.settings.defaultRouteType = 99;
+    PresetRouteChoices(t.session);
     for (int radio : kFlightRadios) EXPECT_EQ(radio == c.checked, t.window.checked[radio]) << radio;
     for (int radio : kRouteRadios) EXPECT_FALSE(t.window.checked[radio]) << radio;
   }
@@ -47,20 +47,20 @@ TEST(MainWindowSetup, RouteTypePresetChecksItsButtonOrNone) {
                         {3, kHighAirwaysRadio}, {4, 0}, {7, 0}, {-1, 0}};
   for (const Case& c : cases) {
     SCOPED_TRACE("Routetype " + std::to_string(c.preset));
-    TestApp t;
-    t.app.settings.defaultFlightType = 5;
-    t.app.settings.defaultRouteType = c.preset;
-    PresetRouteChoices(t.app);
+    TestSession t;
+    t.session.settings.defaultFlightType = 5;
+    t.session.settings.defaultRouteType = c.preset;
+    PresetRouteChoices(t.session);
     for (int radio : kRouteRadios) EXPECT_EQ(radio == c.checked, t.window.checked[radio]) << radio;
     for (int radio : kFlightRadios) EXPECT_FALSE(t.window.checked[radio]) << radio;
   }
 }
 
 TEST(MainWindowSetup, FlightAndRouteTypesAreIndependentGroups) {
-  TestApp t;
-  t.app.settings.defaultFlightType = 1;
-  t.app.settings.defaultRouteType = 3;
-  PresetRouteChoices(t.app);
+  TestSession t;
+  t.session.settings.defaultFlightType = 1;
+  t.session.settings.defaultRouteType = 3;
+  PresetRouteChoices(t.session);
   EXPECT_TRUE(t.window.checked[kIfrRadio]);
   EXPECT_TRUE(t.window.checked[kHighAirwaysRadio]);
   EXPECT_FALSE(t.window.checked[kVfrRadio]);

@@ -1,5 +1,6 @@
 // The runway lists: the selection is stored, but only a text that fits the
 // 30-character runway field; the list always shows the stored text.
+#include <cstring>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -14,10 +15,10 @@ class RunwayChoiceTest : public ConversionFixture {
   RunwayChoiceTest() { SetStoredRunways(); }
 
   void SetStoredRunways() {
-    std::strcpy(t.app.route.departureRunway, "16 12139 ");
-    std::strcpy(t.app.route.destinationRunway, "04 12795 ");
-    t.app.route.departureRunwayIndex = 5;
-    t.app.route.destinationRunwayIndex = 5;
+    std::strcpy(t.session.departureRunway.text, "16 12139 ");
+    std::strcpy(t.session.destinationRunway.text, "04 12795 ");
+    t.session.departureRunway.index = 5;
+    t.session.destinationRunway.index = 5;
   }
 
   void Offer(int listId, const std::string& entry) {
@@ -48,11 +49,11 @@ TEST_F(RunwayChoiceTest, StoresOnlyEntriesUpToThirtyCharactersAndShowsTheStoredT
     SCOPED_TRACE(c.name);
     SetStoredRunways();
     Offer(c.listId, c.entry);
-    ChooseRunway(t.app, c.listId);
-    const RouteTable& route = t.app.route;
-    bool departure = c.listId == kDepartureRunwayList;
-    EXPECT_EQ(c.stored, departure ? route.departureRunway : route.destinationRunway);
-    EXPECT_EQ(0, departure ? route.departureRunwayIndex : route.destinationRunwayIndex);
+    ChooseRunway(t.session, c.listId);
+    const RunwayChoice& choice =
+        c.listId == kDepartureRunwayList ? t.session.departureRunway : t.session.destinationRunway;
+    EXPECT_EQ(c.stored, choice.text);
+    EXPECT_EQ(0, choice.index);
     EXPECT_EQ(c.stored, t.window.texts[c.listId]);
   }
 }
@@ -60,25 +61,26 @@ TEST_F(RunwayChoiceTest, StoresOnlyEntriesUpToThirtyCharactersAndShowsTheStoredT
 // A drop-down list cannot show a text that is none of its entries: the box goes
 // back to the entry of the runway still stored, or to none.
 TEST_F(RunwayChoiceTest, ATooLongEntrySelectsTheEntryOfTheStoredRunwayAgain) {
-  Offer(kDepartureRunwayList, std::string(31, 'R'));
-  t.window.AddListEntry(kDepartureRunwayList, "16 12139 ");
+  // In the order a sorted list keeps them: the stored runway first, the long entry chosen.
+  Offer(kDepartureRunwayList, "16 12139 ");
+  t.window.AddListEntry(kDepartureRunwayList, std::string(31, 'R').c_str());
   t.window.SelectListEntry(kDepartureRunwayList, 1);
-  ChooseRunway(t.app, kDepartureRunwayList);
+  ChooseRunway(t.session, kDepartureRunwayList);
   EXPECT_EQ(0, t.window.ListSelection(kDepartureRunwayList));
-  EXPECT_STREQ("16 12139 ", t.app.route.departureRunway);
+  EXPECT_STREQ("16 12139 ", t.session.departureRunway.text);
 
-  t.app.route.departureRunway[0] = '\0';
+  t.session.departureRunway.text[0] = '\0';
   t.window.SelectListEntry(kDepartureRunwayList, 1);
-  ChooseRunway(t.app, kDepartureRunwayList);
+  ChooseRunway(t.session, kDepartureRunwayList);
   EXPECT_EQ(-1, t.window.ListSelection(kDepartureRunwayList));
 }
 
 TEST_F(RunwayChoiceTest, NoSelectionKeepsTheTextAndStoresMinusOne) {
   Offer(kLandingRunwayList, "22 12795 ");
   t.window.SelectListEntry(kLandingRunwayList, -1);
-  ChooseRunway(t.app, kLandingRunwayList);
-  EXPECT_STREQ("04 12795 ", t.app.route.destinationRunway);
-  EXPECT_EQ(-1, t.app.route.destinationRunwayIndex);
+  ChooseRunway(t.session, kLandingRunwayList);
+  EXPECT_STREQ("04 12795 ", t.session.destinationRunway.text);
+  EXPECT_EQ(-1, t.session.destinationRunway.index);
 }
 
 }  // namespace

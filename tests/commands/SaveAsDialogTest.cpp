@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "commands/SaveAsDialog.h"
-#include "support/TestApp.h"
+#include "commands/SaveCommands.h"
+#include "support/TestSession.h"
 
 namespace {
 
@@ -17,15 +17,15 @@ constexpr const char* kUntested =
 class SaveAsDialogTest : public ::testing::Test {
  protected:
   SaveAsDialogTest() {
-    t.app.settings.exportType = 4;
-    std::strcpy(t.app.settings.defaultDestDir, "D:\\Out");
+    t.session.settings.exportType = 4;
+    std::strcpy(t.session.settings.defaultDestDir, "D:\\Out");
     std::strcpy(path, "D:\\Out\\LSZH-LSGG.sbp");
     std::strcpy(name, "LSZH-LSGG.sbp");
   }
 
-  int SaveAs() { return SaveAsDialog(t.app, path, name); }
+  int SaveAs() { return SaveAsDialog(t.session, path, name); }
 
-  TestApp t;
+  TestSession t;
   char path[260];
   char name[260];
 };
@@ -37,16 +37,23 @@ TEST_F(SaveAsDialogTest, OffersOneFilterPerExportTypeAndAllFilesLast) {
   const RecordedDialog& dialog = t.dialogs.Dialogs()[0];
   EXPECT_TRUE(dialog.isSave);
   EXPECT_EQ("Save as... Flight plan", dialog.title);
-  EXPECT_EQ((std::vector<std::string>{
-                "MS FS2000/2002 Flightplan Files (*.pln)", "ACS-GPS Flightplan Files (*.prg)",
-                "Radar Contact Flightplan Files (*.apl)", "SquawkBox Flightplan Files (*.sbp)",
-                "SFP Flightplan Files (*.pln)", "Nav Flightplan Files (*.pln)",
-                "MSFS 2020/2024, FSX, P3D Flightplan Files (*.pln)", "X-Plane 11/12 Flightplan Files (*.fms)",
-                "Garmin Flightplan Files (*.fpl)", "GPX Route Files (*.gpx)", "All files (*.*)"}),
-            dialog.filterDescriptions);
-  EXPECT_EQ((std::vector<std::string>{"*.pln", "*.prg", "*.apl", "*.sbp", "*.pln", "*.pln", "*.pln", "*.fms",
-                                      "*.fpl", "*.gpx", "*.*"}),
-            dialog.filterPatterns);
+  // The ten of today keep their places; a format added later comes after them.
+  std::vector<std::string> descriptions = {
+      "MS FS2000/2002 Flightplan Files (*.pln)", "ACS-GPS Flightplan Files (*.prg)",
+      "Radar Contact Flightplan Files (*.apl)", "SquawkBox Flightplan Files (*.sbp)",
+      "SFP Flightplan Files (*.pln)", "Nav Flightplan Files (*.pln)",
+      "MSFS 2020/2024, FSX, P3D Flightplan Files (*.pln)", "X-Plane 11/12 Flightplan Files (*.fms)",
+      "Garmin Flightplan Files (*.fpl)", "GPX Route Files (*.gpx)"};
+  std::vector<std::string> patterns = {"*.pln", "*.prg", "*.apl", "*.sbp", "*.pln",
+                                       "*.pln", "*.pln", "*.fms", "*.fpl", "*.gpx"};
+  for (int later = static_cast<int>(descriptions.size()); later < kExportTypeCount; ++later) {
+    descriptions.push_back(kExportTypes[later].filter.description);
+    patterns.push_back(kExportTypes[later].filter.pattern);
+  }
+  descriptions.push_back("All files (*.*)");
+  patterns.push_back("*.*");
+  EXPECT_EQ(descriptions, dialog.filterDescriptions);
+  EXPECT_EQ(patterns, dialog.filterPatterns);
   EXPECT_EQ("D:\\Out", dialog.initialFolder);
   EXPECT_EQ("pln", dialog.defaultExtension);
   EXPECT_FALSE(dialog.fileMustExist);
@@ -62,16 +69,17 @@ TEST_F(SaveAsDialogTest, OpensOnTheCurrentExportTypeAndTheCurrentDestination) {
 }
 
 TEST_F(SaveAsDialogTest, TheChosenFilterBecomesTheExportTypeWithTheNoticeForUntestedTypes) {
-  for (int filter = 1; filter <= 11; ++filter) {
+  for (int filter = 1; filter <= kExportTypeCount + 1; ++filter) {
     SCOPED_TRACE("filter " + std::to_string(filter));
-    TestApp fresh;
-    fresh.app.settings.exportType = 1;
+    TestSession fresh;
+    fresh.session.settings.exportType = 1;
     fresh.dialogs.Choose("D:\\Out\\plan.x", "plan.x", filter);
     char chosenPath[260] = "D:\\Out\\old.pln";
     char chosenName[260] = "old.pln";
 
-    EXPECT_EQ(1, SaveAsDialog(fresh.app, chosenPath, chosenName));
-    EXPECT_EQ(filter, fresh.app.settings.exportType);
+    EXPECT_EQ(1, SaveAsDialog(fresh.session, chosenPath, chosenName));
+    EXPECT_EQ(filter <= kExportTypeCount ? kExportTypes[filter - 1].code : kAllFilesType,
+              fresh.session.settings.exportType);
     EXPECT_STREQ("D:\\Out\\plan.x", chosenPath);
     EXPECT_STREQ("plan.x", chosenName);
     bool untested = filter >= 2 && filter <= 6;
@@ -86,39 +94,40 @@ TEST_F(SaveAsDialogTest, TheChosenFilterBecomesTheExportTypeWithTheNoticeForUnte
 }
 
 TEST_F(SaveAsDialogTest, AnExportTypeWithoutAFilterOpensOnTheFirstFilter) {
-  for (int exportType : {0, -1, 12, 99}) {
+  for (int exportType : {0, -1, 999}) {
     SCOPED_TRACE("exportType " + std::to_string(exportType));
-    TestApp fresh;
-    fresh.app.settings.exportType = exportType;
+    TestSession fresh;
+    fresh.session.settings.exportType = exportType;
     fresh.dialogs.Choose("D:\\Out\\plan.pln", "plan.pln");
     char chosenPath[260] = "";
     char chosenName[260] = "";
-    EXPECT_EQ(1, SaveAsDialog(fresh.app, chosenPath, chosenName));
+    EXPECT_EQ(1, SaveAsDialog(fresh.session, chosenPath, chosenName));
     ASSERT_EQ(1u, fresh.dialogs.Dialogs().size());
     EXPECT_EQ(1, fresh.dialogs.Dialogs()[0].filterIndex);
-    EXPECT_EQ(1, fresh.app.settings.exportType);
+    EXPECT_EQ(1, fresh.session.settings.exportType);
   }
 }
 
 TEST_F(SaveAsDialogTest, CancelKeepsTheExportTypeAndTheDestination) {
   t.dialogs.Cancel();
   EXPECT_EQ(0, SaveAs());
-  EXPECT_EQ(4, t.app.settings.exportType);
+  EXPECT_EQ(4, t.session.settings.exportType);
   EXPECT_STREQ("D:\\Out\\LSZH-LSGG.sbp", path);
   EXPECT_STREQ("LSZH-LSGG.sbp", name);
   EXPECT_TRUE(t.messages.Messages().empty());
 }
 
-// "All files" follows the ten types, so every stored type of older versions
-// (1 to 6) keeps its filter.
+// "All files" follows the formats, so every stored type of older versions keeps
+// its filter; it is stored as type eleven wherever its filter stands.
 TEST_F(SaveAsDialogTest, AllFilesKeepsTypeElevenForTheNextDialog) {
-  t.dialogs.Choose("D:\\Out\\a", "a", 11);
+  const int allFiles = kExportTypeCount + 1;
+  t.dialogs.Choose("D:\\Out\\a", "a", allFiles);
   t.dialogs.Choose("D:\\Out\\b", "b");
   EXPECT_EQ(1, SaveAs());
   EXPECT_EQ(1, SaveAs());
   ASSERT_EQ(2u, t.dialogs.Dialogs().size());
-  EXPECT_EQ(11, t.dialogs.Dialogs()[1].filterIndex);
-  EXPECT_EQ(11, t.app.settings.exportType);
+  EXPECT_EQ(allFiles, t.dialogs.Dialogs()[1].filterIndex);
+  EXPECT_EQ(11, t.session.settings.exportType);
   EXPECT_TRUE(t.messages.Messages().empty());
 }
 

@@ -6,10 +6,10 @@
 #include <gtest/gtest.h>
 
 #include "config/ConfigurationLocation.h"
-#include "host/PathSeparator.h"
+#include "host/Paths.h"
 #include "support/FakeEnvironment.h"
 #include "support/FakeFileSystem.h"
-#include "support/TestApp.h"
+#include "support/TestPorts.h"
 
 namespace {
 
@@ -122,11 +122,11 @@ TEST(ConfigurationLocationTest, PathsThatWouldNotFitAreNone) {
 }
 
 TEST(ConfigurationLocationTest, TheProgramUsesItsPlatformsLayoutAndPorts) {
-  TestApp t;
+  TestPorts t;
   t.environment.variables["APPDATA"] = Native("/users/ann/AppData/Roaming");
   t.environment.variables["HOME"] = Native("/home/ann");
   ConfigurationPaths paths;
-  ASSERT_TRUE(LocateConfigurationFile(t.app, paths));
+  ASSERT_TRUE(LocateConfigurationFile(t.Configuration(), paths));
 #ifdef _WIN32
   EXPECT_EQ(Native(kPerUser), paths.writePath);
 #else

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "config/FlightSimulatorPath.h"
-#include "support/TestApp.h"
+#include "support/TestPorts.h"
 
 namespace {
 
@@ -35,22 +35,22 @@ TEST(FlightSimulatorPathTest, TriesTheKeyOf2000BeforeTheKeyOf2002) {
   };
   for (const RegistryCase& c : cases) {
     SCOPED_TRACE(c.name);
-    TestApp t;
+    TestPorts t;
     if (c.value7 != nullptr) t.registry.Set(kKey7, "path", c.value7);
     if (!c.value8.empty()) t.registry.Set(kKey8, "path", c.value8);
     char out[260] = "untouched";
-    EXPECT_EQ(c.found, FindFlightSimulatorPath(t.app, out));
+    EXPECT_EQ(c.found, FindFlightSimulatorPath(t.registry, out));
     EXPECT_EQ(c.folder, out);
     EXPECT_EQ(c.keysRead, t.registry.keysRead);
   }
 }
 
 TEST(FlightSimulatorPathTest, OnlyTheValueNamedPathCounts) {
-  TestApp t;
+  TestPorts t;
   t.registry.Set(kKey7, "Path Name", "C:\\Elsewhere");
   t.registry.Set(kKey8, "path", "C:\\FS2002");
   char out[260] = "";
-  ASSERT_TRUE(FindFlightSimulatorPath(t.app, out));
+  ASSERT_TRUE(FindFlightSimulatorPath(t.registry, out));
   EXPECT_STREQ("C:\\FS2002", out);
 }
 

@@ -1,16 +1,23 @@
 // The settings sheet's logic over a fake page: what each page shows, when a page
 // stores its values and which keys that writes in which order, the changed flags
 // across runs of the sheet, the pickers, and what the user is told.
+#include <algorithm>
+#include <cstdio>
+#include <initializer_list>
+#include <iterator>
 #include <memory>
+#include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "config/ExportsPage.h"
 #include "config/SettingsPageIds.h"
 #include "config/SettingsSheet.h"
 #include "support/FakeSettingsPage.h"
-#include "support/TestApp.h"
+#include "support/TestPorts.h"
 
 namespace {
 
@@ -26,6 +33,46 @@ constexpr int kEditChanged = 0x300;  // EN_CHANGE: typing into a field
 
 const std::initializer_list<int> kFlightTypeRadios = {kPresetVfrRadio, kPresetIfrRadio};
 
+// The Exports page's rows in their order on the page, with the control ids these
+// ten rows have always had.
+struct ExportsRowIds {
+  const char* key;  // the converter's name of the format
+  int check;
+  int edit;
+  int button;
+};
+constexpr ExportsRowIds kExportsRows[] = {
+    {"msfs", 1037, 1075, 1081},     {"acs-gps", 1070, 1076, 1082}, {"sfp", 1071, 1077, 1083},
+    {"rc99", 1072, 1078, 1084},     {"sqb", 1073, 1079, 1085},     {"nav", 1074, 1080, 1086},
+    {"msfs2020", 1087, 1091, 1095}, {"xplane", 1088, 1092, 1096},  {"garmin", 1089, 1093, 1097},
+    {"gpx", 1090, 1094, 1098},
+};
+
+// The row of the format the converter names `key`.
+const ExportsRowIds& Row(std::string_view key) {
+  for (const ExportsRowIds& row : kExportsRows) {
+    if (key == row.key) return row;
+  }
+  throw std::invalid_argument("no row " + std::string(key));
+}
+
+// The registry's row of the format the converter names `key`.
+const ExportType& Format(std::string_view key) {
+  const ExportType* type = FindExportTypeByKey(key);
+  if (type == nullptr) throw std::invalid_argument("no format " + std::string(key));
+  return *type;
+}
+
+// The keys of the formats after the first ten, in the order `column` stores them.
+template <typename KeyText>
+std::string LaterFormatKeys(int ExportOrder::*column, KeyText keyText) {
+  std::string keys;
+  for (const ExportType* type : ExportTypesInOrder(column)) {
+    if (type->order.*column > static_cast<int>(std::size(kExportsRows))) keys += keyText(*type);
+  }
+  return keys;
+}
+
 // A file port that counts the replacements made: one per key written.
 class CountingFileSystem : public FakeFileSystem {
  public:
@@ -39,7 +86,6 @@ class CountingFileSystem : public FakeFileSystem {
 class SettingsSheetTest : public ::testing::Test {
  protected:
   SettingsSheetTest() {
-    t.app.host.files = &disk;
     t.environment.variables["PLANTRANSIT_CONFIG"] = kConfigPath;
   }
 
@@ -48,24 +94,24 @@ class SettingsSheetTest : public ::testing::Test {
 
   // Opens the sheet as the shell does: the reload, then the Options page.
   FakeSettingsPage& Open() {
-    OpenSettingsSheet(t.app);
+    OpenSettingsSheet(settings, sheet.configuration, t.registry);
     options = std::make_unique<FakeSettingsPage>();
     exports.reset();
-    FillOptionsPage(t.app, *options);
+    FillOptionsPage(settings, *options);
     return *options;
   }
   // The Exports tab shown for the first time in this run of the sheet.
   FakeSettingsPage& ShowExports() {
     exports = std::make_unique<FakeSettingsPage>();
-    FillExportsPage(t.app, *exports);
+    FillExportsPage(settings, *exports);
     return *exports;
   }
-  void ClickOptions(int controlId) { OnOptionsPageCommand(t.app, flags, *options, controlId, kClickNotification); }
-  void ClickExports(int controlId) { OnExportsPageCommand(t.app, flags, *exports, controlId, kClickNotification); }
+  void ClickOptions(int controlId) { OnOptionsPageCommand(sheet, *options, controlId, kClickNotification); }
+  void ClickExports(int controlId) { OnExportsPageCommand(sheet, *exports, controlId, kClickNotification); }
   // OK or Apply: every page created in this run, Options first.
   void Apply() {
-    ApplyOptionsPage(t.app, flags, *options);
-    if (exports) ApplyExportsPage(t.app, flags, *exports);
+    ApplyOptionsPage(sheet, *options);
+    if (exports) ApplyExportsPage(sheet, *exports);
   }
   std::vector<std::string> Messages() {
     std::vector<std::string> texts = options->messages.Texts();
@@ -76,8 +122,10 @@ class SettingsSheetTest : public ::testing::Test {
   }
 
   CountingFileSystem disk;
-  TestApp t;
+  TestPorts t;
+  ProgramSettings settings{};
   SettingsSheetFlags flags{};
+  SettingsSheetContext sheet{settings, flags, {disk, t.environment}, t.folders, t.dialogs};
   std::unique_ptr<FakeSettingsPage> options;
   std::unique_ptr<FakeSettingsPage> exports;
 };
@@ -117,7 +165,7 @@ TEST_F(SettingsSheetTest, ApplyAfterAFlightTypeClickWritesEveryOptionsKeyOnceAnd
   EXPECT_EQ(MessageKind::Information, page.messages.Messages()[0].kind);
   EXPECT_EQ(MessageButtons::Ok, page.messages.Messages()[0].buttons);
   EXPECT_FALSE(flags.optionsChanged);
-  EXPECT_EQ(1, t.app.settings.defaultFlightType);
+  EXPECT_EQ(1, settings.defaultFlightType);
 
   Apply();  // a second Apply without a change
   EXPECT_EQ(11, disk.replacements);
@@ -141,18 +189,22 @@ TEST_F(SettingsSheetTest, FlagOfACancelledSheetMakesTheNextOkStoreTheReloadedVal
 
 // The keys of today's simulators follow the six of old, so files written by
 // older versions load unchanged.
-TEST_F(SettingsSheetTest, ExportsWritesItsTwentyKeysInOrderAndStaysChangedForTheRestOfTheRun) {
+TEST_F(SettingsSheetTest, ExportsWritesItsKeysInOrderAndStaysChangedForTheRestOfTheRun) {
   Open();
   FakeSettingsPage& page = ShowExports();
-  page.checked[kBulkSqbCheck] = true;
-  ClickExports(kBulkSqbCheck);
+  page.checked[Row("sqb").check] = true;
+  ClickExports(Row("sqb").check);
   EXPECT_EQ(1, page.applyEnabled);
 
   Apply();
-  EXPECT_EQ(20, disk.replacements);
+  const int keys = 2 * kExportTypeCount;
+  EXPECT_EQ(keys, disk.replacements);
+  // The ten formats of today in the order stored files have; a format added
+  // later follows them.
   EXPECT_EQ(
       "[Startup]\r\nACS-GPS=0\r\nMSFS=0\r\nNAV=0\r\nRC99=0\r\nSQB=1\r\nSFP=0\r\n"
-      "MSFS2020=0\r\nXPLANE=0\r\nGARMIN=0\r\nGPX=0\r\n"
+      "MSFS2020=0\r\nXPLANE=0\r\nGARMIN=0\r\nGPX=0\r\n" +
+          LaterFormatKeys(&ExportOrder::switchStore, [](const ExportType& type) { return type.name + std::string("=0\r\n"); }) +
       "\r\n[DefACSGPSDir]\r\nPathname=Please select a valid path\r\n"
       "\r\n[DefNAVDir]\r\nPathname=Please select a valid path\r\n"
       "\r\n[DefRC99Dir]\r\nPathname=Please select a valid path\r\n"
@@ -162,43 +214,43 @@ TEST_F(SettingsSheetTest, ExportsWritesItsTwentyKeysInOrderAndStaysChangedForThe
       "\r\n[DefMSFS2020Dir]\r\nPathname=Please select a valid path\r\n"
       "\r\n[DefXPLANEDir]\r\nPathname=Please select a valid path\r\n"
       "\r\n[DefGARMINDir]\r\nPathname=Please select a valid path\r\n"
-      "\r\n[DefGPXDir]\r\nPathname=Please select a valid path\r\n",
+      "\r\n[DefGPXDir]\r\nPathname=Please select a valid path\r\n" +
+          LaterFormatKeys(&ExportOrder::folderStore, [](const ExportType& type) {
+            return "\r\n[" + std::string(type.folderSection) + "]\r\nPathname=Please select a valid path\r\n";
+          }),
       Stored());
-  EXPECT_EQ(1, t.app.settings.bulkSqb);
+  EXPECT_EQ(1, BulkSwitch(settings, Format("sqb")));
   EXPECT_TRUE(Messages().empty());
   EXPECT_TRUE(flags.exportsChanged);
 
   Apply();  // without a change: written again
-  EXPECT_EQ(40, disk.replacements);
+  EXPECT_EQ(2 * keys, disk.replacements);
   Open();  // a sheet whose Exports tab is never shown stores nothing
   Apply();
-  EXPECT_EQ(40, disk.replacements);
+  EXPECT_EQ(2 * keys, disk.replacements);
   Open();
   ShowExports();
   Apply();
-  EXPECT_EQ(60, disk.replacements);
+  EXPECT_EQ(3 * keys, disk.replacements);
 }
 
 TEST_F(SettingsSheetTest, ExportsReadsEverySwitchIntoItsField) {
   Open();
   FakeSettingsPage& page = ShowExports();
-  for (int id : {kBulkMsfsCheck, kBulkAcsGpsCheck, kBulkSfpCheck, kBulkRc99Check, kBulkSqbCheck, kBulkNavCheck,
-                 kBulkMsfsXmlCheck, kBulkXPlaneCheck, kBulkGarminCheck, kBulkGpxCheck}) {
-    page.checked[id] = true;
+  // Every other row checked, so a switch read from a neighbour's box shows.
+  bool checked = true;
+  for (const ExportsPageRow& row : ExportsPage()) {
+    page.checked[row.controls.check] = checked;
+    checked = !checked;
   }
-  ClickExports(kBulkNavCheck);
+  ClickExports(Row("nav").check);
   Apply();
-  const ProgramSettings& s = t.app.settings;
-  EXPECT_EQ(1, s.bulkMsfs);
-  EXPECT_EQ(1, s.bulkAcsGps);
-  EXPECT_EQ(1, s.bulkSfp);
-  EXPECT_EQ(1, s.bulkRc99);
-  EXPECT_EQ(1, s.bulkSqb);
-  EXPECT_EQ(1, s.bulkNav);
-  EXPECT_EQ(1, s.bulkMsfsXml);
-  EXPECT_EQ(1, s.bulkXPlane);
-  EXPECT_EQ(1, s.bulkGarmin);
-  EXPECT_EQ(1, s.bulkGpx);
+  checked = true;
+  for (const ExportsPageRow& row : ExportsPage()) {
+    SCOPED_TRACE(row.type->key);
+    EXPECT_EQ(checked ? 1 : 0, BulkSwitch(settings, *row.type));
+    checked = !checked;
+  }
 }
 
 TEST_F(SettingsSheetTest, PickedSourceFolderSurvivesATabSwitchAndIsStored) {
@@ -206,7 +258,7 @@ TEST_F(SettingsSheetTest, PickedSourceFolderSurvivesATabSwitchAndIsStored) {
   t.folders.Choose("C:\\Plans\\Source");
   ClickOptions(kSourceFolderButton);
   EXPECT_EQ(std::vector<std::string>{"Please select a default flight plan source folder:"}, t.folders.Prompts());
-  EXPECT_STREQ("C:\\Plans\\Source", t.app.settings.defaultSourceDir);
+  EXPECT_STREQ("C:\\Plans\\Source", settings.defaultSourceDir);
   EXPECT_EQ("C:\\Plans\\Source", page.texts[kSourceFolderEdit]);
   EXPECT_EQ(1, page.applyEnabled);
 
@@ -221,8 +273,8 @@ TEST_F(SettingsSheetTest, AirportFileButtonTakesPathAndNameFromTheOpenDialogAndS
   ClickOptions(kAirportFileButton);
   ASSERT_EQ(1u, t.dialogs.Dialogs().size());
   EXPECT_EQ("Open Airport/Runway data file", t.dialogs.Dialogs()[0].title);
-  EXPECT_STREQ("C:\\Data\\World.txt", t.app.settings.airportFilePath);
-  EXPECT_STREQ("World.txt", t.app.settings.airportFileName);
+  EXPECT_STREQ("C:\\Data\\World.txt", settings.airportFilePath);
+  EXPECT_STREQ("World.txt", settings.airportFileName);
   EXPECT_EQ("C:\\Data\\World.txt", page.texts[kAirportFileEdit]);
   EXPECT_EQ(1, page.applyEnabled);
   Apply();
@@ -233,8 +285,8 @@ TEST_F(SettingsSheetTest, CancelledAirportFileDialogChangesNothing) {
   FakeSettingsPage& page = Open();
   t.dialogs.Cancel();
   ClickOptions(kAirportFileButton);
-  EXPECT_STREQ("Fsb_apts.txt", t.app.settings.airportFilePath);
-  EXPECT_STREQ("Fsb_apts.txt", t.app.settings.airportFileName);
+  EXPECT_STREQ("Fsb_apts.txt", settings.airportFilePath);
+  EXPECT_STREQ("Fsb_apts.txt", settings.airportFileName);
   EXPECT_EQ("Fsb_apts.txt", page.texts[kAirportFileEdit]);
   EXPECT_EQ(0, page.applyEnabled);
   EXPECT_FALSE(flags.optionsChanged);
@@ -246,7 +298,7 @@ TEST_F(SettingsSheetTest, CancelledFolderBrowserChangesNeitherFieldNorRecordNorA
   ClickOptions(kDestFolderButton);
   EXPECT_EQ(std::vector<std::string>{"Please select a default flight plan destination folder:"},
             t.folders.Prompts());
-  EXPECT_STREQ(kNoFolder, t.app.settings.defaultDestDir);
+  EXPECT_STREQ(kNoFolder, settings.defaultDestDir);
   EXPECT_EQ(kNoFolder, page.texts[kDestFolderEdit]);
   EXPECT_EQ(0, page.applyEnabled);
   EXPECT_FALSE(flags.optionsChanged);
@@ -259,49 +311,48 @@ TEST_F(SettingsSheetTest, PickedDestinationFolderOfACancelledSheetLastsUntilTheN
   ClickOptions(kDestFolderButton);
   // Cancel: the file keeps the old folder, the running program uses the new one.
   EXPECT_EQ(0, disk.replacements);
-  EXPECT_STREQ("C:\\New", t.app.settings.defaultDestDir);
+  EXPECT_STREQ("C:\\New", settings.defaultDestDir);
   FakeSettingsPage& page = Open();
-  EXPECT_STREQ("C:\\Old", t.app.settings.defaultDestDir);
+  EXPECT_STREQ("C:\\Old", settings.defaultDestDir);
   EXPECT_EQ("C:\\Old", page.texts[kDestFolderEdit]);
 }
 
 TEST_F(SettingsSheetTest, TypedFolderTextIsDiscarded) {
   FakeSettingsPage& page = Open();
   page.texts[kDestFolderEdit] = "C:\\Typed";
-  OnOptionsPageCommand(t.app, flags, page, kDestFolderEdit, kEditChanged);
+  OnOptionsPageCommand(sheet, page, kDestFolderEdit, kEditChanged);
   EXPECT_FALSE(flags.optionsChanged);
   EXPECT_EQ(0, page.applyEnabled);
   ClickOptions(kPresetIfrRadio);
   Apply();
-  EXPECT_STREQ(kNoFolder, t.app.settings.defaultDestDir);
+  EXPECT_STREQ(kNoFolder, settings.defaultDestDir);
   EXPECT_NE(std::string::npos, Stored().find("[DefDestDir]\r\nPathname=Please select a valid path\r\n"));
 }
 
-TEST_F(SettingsSheetTest, EveryExportsFolderButtonPicksItsOwnFolder) {
-  struct Case {
-    int button;
-    int edit;
-    char (ProgramSettings::*field)[kPathSize];
-  };
-  const Case cases[] = {
-      {kMsfsFolderButton, kMsfsFolderEdit, &ProgramSettings::msfsDir},
-      {kAcsGpsFolderButton, kAcsGpsFolderEdit, &ProgramSettings::acsGpsDir},
-      {kSfpFolderButton, kSfpFolderEdit, &ProgramSettings::sfpDir},
-      {kRc99FolderButton, kRc99FolderEdit, &ProgramSettings::rc99Dir},
-      {kSqbFolderButton, kSqbFolderEdit, &ProgramSettings::sqbDir},
-      {kNavFolderButton, kNavFolderEdit, &ProgramSettings::navDir},
-  };
+TEST_F(SettingsSheetTest, EveryExportsRowKeepsItsPlaceAndIdsAndItsButtonPicksItsOwnFolder) {
+  ASSERT_LE(std::size(kExportsRows), ExportsPage().size());
   Open();
   FakeSettingsPage& page = ShowExports();
   int picks = 0;
-  for (const Case& c : cases) {
-    SCOPED_TRACE("button " + std::to_string(c.button));
-    std::string folder = "D:\\Out\\" + std::to_string(c.button);
+  for (std::size_t i = 0; i < ExportsPage().size(); ++i) {
+    const ExportsPageRow& pageRow = ExportsPage()[i];
+    // The first ten rows keep their ids; a later row takes the next three from 1100.
+    const int later = 1100 + 3 * static_cast<int>(i - std::size(kExportsRows));
+    const ExportsRowIds row = i < std::size(kExportsRows)
+                                  ? kExportsRows[i]
+                                  : ExportsRowIds{pageRow.type->key, later, later + 1, later + 2};
+    SCOPED_TRACE(row.key);
+    EXPECT_EQ(&Format(row.key), pageRow.type);
+    EXPECT_EQ(row.check, pageRow.controls.check);
+    EXPECT_EQ(row.edit, pageRow.controls.folderEdit);
+    EXPECT_EQ(row.button, pageRow.controls.folderButton);
+
+    std::string folder = "D:\\Out\\" + std::to_string(row.button);
     t.folders.Choose(folder);
-    ClickExports(c.button);
+    ClickExports(row.button);
     ++picks;
-    EXPECT_EQ(folder, t.app.settings.*c.field);
-    EXPECT_EQ(folder, page.texts[c.edit]);
+    EXPECT_EQ(folder, BulkFolder(settings, Format(row.key)));
+    EXPECT_EQ(folder, page.texts[row.edit]);
     EXPECT_EQ(picks, page.applyEnabled);
     EXPECT_EQ("Please select a default flight plan destination folder:", t.folders.Prompts().back());
   }
@@ -318,7 +369,7 @@ TEST_F(SettingsSheetTest, RouteTypeSevenChecksNoButtonAndIsWrittenBackAsSeven) {
   page.ClickRadio(kPresetIfrRadio, kFlightTypeRadios);
   ClickOptions(kPresetIfrRadio);
   Apply();
-  EXPECT_EQ(7, t.app.settings.defaultRouteType);
+  EXPECT_EQ(7, settings.defaultRouteType);
   EXPECT_NE(std::string::npos, Stored().find("[DefRouteType]\r\nRoutetype=7\r\n"));
 }
 
@@ -368,16 +419,16 @@ TEST_F(SettingsSheetTest, OptionsPageShowsTheDataFileAndTheTwoFolders) {
 
 TEST_F(SettingsSheetTest, ExportsPageShowsTheSwitchesAndFoldersInMemory) {
   Open();
-  t.app.settings.bulkAcsGps = 1;
-  t.app.settings.bulkNav = 5;
-  std::snprintf(t.app.settings.rc99Dir, kPathSize, "%s", "E:\\Radar");
+  BulkSwitch(settings, Format("acs-gps")) = 1;
+  BulkSwitch(settings, Format("nav")) = 5;
+  std::snprintf(BulkFolder(settings, Format("rc99")), kPathSize, "%s", "E:\\Radar");
   FakeSettingsPage& page = ShowExports();
-  EXPECT_TRUE(page.checked[kBulkAcsGpsCheck]);
-  EXPECT_TRUE(page.checked[kBulkNavCheck]);
-  EXPECT_FALSE(page.checked[kBulkMsfsCheck]);
-  EXPECT_FALSE(page.checked[kBulkSfpCheck]);
-  EXPECT_EQ("E:\\Radar", page.texts[kRc99FolderEdit]);
-  EXPECT_EQ(kNoFolder, page.texts[kSqbFolderEdit]);
+  EXPECT_TRUE(page.checked[Row("acs-gps").check]);
+  EXPECT_TRUE(page.checked[Row("nav").check]);
+  EXPECT_FALSE(page.checked[Row("msfs").check]);
+  EXPECT_FALSE(page.checked[Row("sfp").check]);
+  EXPECT_EQ("E:\\Radar", page.texts[Row("rc99").edit]);
+  EXPECT_EQ(kNoFolder, page.texts[Row("sqb").edit]);
 }
 
 TEST_F(SettingsSheetTest, UncheckingTheMenuBarAppliesItOnceAndAnUnchangedChoiceNeverAgain) {
@@ -386,7 +437,7 @@ TEST_F(SettingsSheetTest, UncheckingTheMenuBarAppliesItOnceAndAnUnchangedChoiceN
   ClickOptions(kMenuBarCheck);
   Apply();
   EXPECT_EQ(1, page.menuBarApplied);
-  EXPECT_EQ(0, t.app.settings.menuOption);
+  EXPECT_EQ(0, settings.menuOption);
   EXPECT_NE(std::string::npos, Stored().find("Menuoption=0\r\n"));
 
   FakeSettingsPage& again = Open();
@@ -400,7 +451,7 @@ TEST_F(SettingsSheetTest, MenuOptionFiveShowsAsCheckedAndStaysWithoutResizing) {
   Store("[Startup]\r\nMenuoption=5\r\n");
   FakeSettingsPage& page = Open();
   EXPECT_TRUE(page.checked[kMenuBarCheck]);
-  EXPECT_EQ(1, t.app.settings.menuOption);
+  EXPECT_EQ(1, settings.menuOption);
   ClickOptions(kPresetIfrRadio);
   Apply();
   EXPECT_EQ(0, page.menuBarApplied);
@@ -410,10 +461,10 @@ TEST_F(SettingsSheetTest, MenuOptionFiveShowsAsCheckedAndStaysWithoutResizing) {
 TEST_F(SettingsSheetTest, CommandsOfTheOkButtonAndOtherNotificationsAreIgnored) {
   FakeSettingsPage& page = Open();
   ClickOptions(1);
-  OnOptionsPageCommand(t.app, flags, page, kPresetIfrRadio, kEditChanged);
+  OnOptionsPageCommand(sheet, page, kPresetIfrRadio, kEditChanged);
   FakeSettingsPage& exportsPage = ShowExports();
   ClickExports(1);
-  OnExportsPageCommand(t.app, flags, exportsPage, kMsfsFolderButton, kEditChanged);
+  OnExportsPageCommand(sheet, exportsPage, Row("msfs").button, kEditChanged);
   EXPECT_FALSE(flags.optionsChanged);
   EXPECT_FALSE(flags.exportsChanged);
   EXPECT_EQ(0, page.applyEnabled + exportsPage.applyEnabled);
@@ -422,14 +473,14 @@ TEST_F(SettingsSheetTest, CommandsOfTheOkButtonAndOtherNotificationsAreIgnored) 
 
 TEST_F(SettingsSheetTest, OpeningReloadsWhatTheSheetShowsAndKeepsTheRunningFilesAndBars) {
   Store("[Startup]\r\nAutogen=2\r\nFilterIndex=4\r\nToolbar=1\r\n[SrceFile]\r\nPathname=C:\\Old.txt\r\n");
-  OpenSettingsSheet(t.app);
-  ProgramSettings& s = t.app.settings;
+  OpenSettingsSheet(settings, sheet.configuration, t.registry);
+  ProgramSettings& s = settings;
   std::snprintf(s.sourceFilePath, kPathSize, "%s", "C:\\Now.txt");
   std::snprintf(s.destFileName, kPathSize, "%s", "Now.pln");
   s.exportType = 6;
   s.showToolbar = 0;
   s.autogenMode = 0;
-  OpenSettingsSheet(t.app);
+  OpenSettingsSheet(settings, sheet.configuration, t.registry);
   EXPECT_EQ(2, s.autogenMode);
   EXPECT_STREQ("C:\\Now.txt", s.sourceFilePath);
   EXPECT_STREQ("Now.pln", s.destFileName);
@@ -466,7 +517,7 @@ TEST_F(SettingsSheetTest, OneFailedKeyAmongManyIsReportedToo) {
 TEST_F(SettingsSheetTest, FailedExportsWriteIsReported) {
   Open();
   FakeSettingsPage& page = ShowExports();
-  ClickExports(kBulkMsfsCheck);
+  ClickExports(Row("msfs").check);
   disk.failCommit = true;
   Apply();
   EXPECT_EQ(std::vector<std::string>{kNotSaved}, page.messages.Texts());
@@ -474,13 +525,15 @@ TEST_F(SettingsSheetTest, FailedExportsWriteIsReported) {
 }
 
 TEST(SettingsSheetNoFileTest, NoPlaceForTheFileIsReportedByItsName) {
-  TestApp t;  // no variables: nowhere to write
+  TestPorts t;  // no variables: nowhere to write
+  ProgramSettings settings{};
   SettingsSheetFlags flags{};
+  SettingsSheetContext sheet{settings, flags, t.Configuration(), t.folders, t.dialogs};
   FakeSettingsPage page;
-  OpenSettingsSheet(t.app);
-  FillOptionsPage(t.app, page);
-  OnOptionsPageCommand(t.app, flags, page, kPresetIfrRadio, kClickNotification);
-  ApplyOptionsPage(t.app, flags, page);
+  OpenSettingsSheet(settings, t.Configuration(), t.registry);
+  FillOptionsPage(settings, page);
+  OnOptionsPageCommand(sheet, page, kPresetIfrRadio, kClickNotification);
+  ApplyOptionsPage(sheet, page);
   EXPECT_EQ(std::vector<std::string>{"The Default settings could not be saved in PlanTransit.cfg!\n"
                                      "Please check that the file can be written, then try again."},
             page.messages.Texts());

@@ -1,14 +1,16 @@
 // Loading the program settings from a real configuration file, with every default
 // and folder fallback, and writing keys back into it.
 #include <cstring>
+#include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include <gtest/gtest.h>
 
 #include "config/Settings.h"
 #include "host/StdioFileSystem.h"
 #include "support/Files.h"
-#include "support/TestApp.h"
+#include "support/TestPorts.h"
 
 namespace {
 
@@ -18,26 +20,35 @@ constexpr const char* kNoFile = "Please select a valid path and filename";
 constexpr const char* kNoFolder = "Please select a valid path";
 constexpr const char* kCurrentFolder = "C:\\Where\\It\\Runs";
 
+// The registry's row of the format the converter names `key`.
+const ExportType& Format(std::string_view key) {
+  const ExportType* type = FindExportTypeByKey(key);
+  if (type == nullptr) throw std::invalid_argument("no format " + std::string(key));
+  return *type;
+}
+
 class SettingsTest : public ::testing::Test {
  protected:
   SettingsTest() : configPath(folder.File("PlanTransit.cfg")) {
-    t.app.host.files = &disk;
     t.environment.variables["PLANTRANSIT_CONFIG"] = configPath;
     t.environment.currentFolder = kCurrentFolder;
   }
 
   void Store(const std::string& text) { WriteBytes(configPath, text); }
+  // The configuration file on disk, placed by the test's environment.
+  ConfigurationPorts Configuration() { return {disk, t.environment}; }
 
   // Loads into a record full of stale bytes, so a field that is not filled shows.
   const ProgramSettings& Load() {
-    std::memset(&t.app.settings, 'x', sizeof t.app.settings);
-    LoadSettings(t.app);
-    return t.app.settings;
+    std::memset(&settings, 'x', sizeof settings);
+    LoadSettings(Configuration(), t.registry, settings);
+    return settings;
   }
 
   TemporaryFolder folder;
   StdioFileSystem disk;
-  TestApp t;
+  TestPorts t;
+  ProgramSettings settings{};
   std::string configPath;
 };
 
@@ -52,12 +63,6 @@ void ExpectEveryDefault(const ProgramSettings& s, const std::string& msfsDir) {
   EXPECT_EQ(1, s.defaultRouteType);
   EXPECT_EQ(0, s.airportSource);
   EXPECT_EQ(1, s.exportType);
-  EXPECT_EQ(0, s.bulkAcsGps);
-  EXPECT_EQ(0, s.bulkNav);
-  EXPECT_EQ(0, s.bulkMsfs);
-  EXPECT_EQ(0, s.bulkRc99);
-  EXPECT_EQ(0, s.bulkSqb);
-  EXPECT_EQ(0, s.bulkSfp);
   EXPECT_STREQ("Fsb_apts.txt", s.airportFilePath);
   EXPECT_STREQ("Fsb_apts.txt", s.airportFileName);
   EXPECT_STREQ(kNoFile, s.sourceFilePath);
@@ -66,20 +71,21 @@ void ExpectEveryDefault(const ProgramSettings& s, const std::string& msfsDir) {
   EXPECT_STREQ(kNoFile, s.destFileName);
   EXPECT_STREQ(kNoFolder, s.defaultSourceDir);
   EXPECT_STREQ(kNoFolder, s.defaultDestDir);
-  EXPECT_EQ(msfsDir, s.msfsDir);
-  EXPECT_STREQ(kNoFolder, s.navDir);
-  EXPECT_STREQ(kNoFolder, s.acsGpsDir);
-  EXPECT_STREQ(kNoFolder, s.rc99Dir);
-  EXPECT_STREQ(kNoFolder, s.sqbDir);
-  EXPECT_STREQ(kNoFolder, s.sfpDir);
+  // Only the Flight Simulator's plans default to a folder of their own.
+  for (const ExportType& type : kExportTypes) {
+    SCOPED_TRACE(type.name);
+    EXPECT_EQ(0, BulkSwitch(s, type));
+    EXPECT_EQ(&type == &Format("msfs") ? msfsDir : kNoFolder, BulkFolder(s, type));
+  }
 }
 
+// The Save all folders of every format but the Flight Simulator's.
 void ExpectOtherBulkFolders(const ProgramSettings& s, const std::string& folder) {
-  EXPECT_EQ(folder, s.navDir);
-  EXPECT_EQ(folder, s.acsGpsDir);
-  EXPECT_EQ(folder, s.rc99Dir);
-  EXPECT_EQ(folder, s.sqbDir);
-  EXPECT_EQ(folder, s.sfpDir);
+  for (const ExportType& type : kExportTypes) {
+    if (&type == &Format("msfs")) continue;
+    SCOPED_TRACE(type.name);
+    EXPECT_EQ(folder, BulkFolder(s, type));
+  }
 }
 
 TEST_F(SettingsTest, NoFileAtAllGivesEveryDefaultAndThePlaceholderTexts) {
@@ -126,7 +132,7 @@ TEST_F(SettingsTest, EmptyDefDestDirSendsBulkFoldersToTheCurrentFolder) {
   Store("[DefDestDir]\r\nPathname=\r\n");
   const ProgramSettings& s = Load();
   EXPECT_STREQ("", s.defaultDestDir);
-  EXPECT_STREQ(kCurrentFolder, s.msfsDir);
+  EXPECT_STREQ(kCurrentFolder, BulkFolder(s, Format("msfs")));
   ExpectOtherBulkFolders(s, kCurrentFolder);
 }
 
@@ -134,7 +140,7 @@ TEST_F(SettingsTest, EmptyDefDestDirLeavesTheRegisteredFlightSimulatorFolder) {
   Store("[DefDestDir]\r\nPathname=\r\n");
   t.registry.Set(kKey8, "path", "D:\\FS2002");
   const ProgramSettings& s = Load();
-  EXPECT_STREQ("D:\\FS2002\\Flights\\MyFlts", s.msfsDir);
+  EXPECT_STREQ("D:\\FS2002\\Flights\\MyFlts", BulkFolder(s, Format("msfs")));
   ExpectOtherBulkFolders(s, kCurrentFolder);
 }
 
@@ -142,15 +148,15 @@ TEST_F(SettingsTest, CurrentFolderThatCannotBeFoundLeavesTheFolderEmpty) {
   Store("[DefDestDir]\r\nPathname=\r\n");
   t.environment.currentFolder = "";
   const ProgramSettings& s = Load();
-  EXPECT_STREQ("", s.msfsDir);
+  EXPECT_STREQ("", BulkFolder(s, Format("msfs")));
   ExpectOtherBulkFolders(s, "");
 }
 
 TEST_F(SettingsTest, EmptyDefMsfsDirBehavesLikeAMissingKey) {
   Store("[DefDestDir]\r\nPathname=D:\\Plans\r\n[DefMSFSDir]\r\nPathname=\r\n");
-  EXPECT_STREQ("D:\\Plans", Load().msfsDir);
+  EXPECT_STREQ("D:\\Plans", BulkFolder(Load(), Format("msfs")));
   t.registry.Set(kKey7, "path", "C:\\FS2000");
-  EXPECT_STREQ("C:\\FS2000\\Flights\\MyFlts", Load().msfsDir);
+  EXPECT_STREQ("C:\\FS2000\\Flights\\MyFlts", BulkFolder(Load(), Format("msfs")));
 }
 
 TEST_F(SettingsTest, StoredFoldersAreTakenAsStoredAndMissingOnesCopyTheDestinationFolder) {
@@ -160,12 +166,12 @@ TEST_F(SettingsTest, StoredFoldersAreTakenAsStoredAndMissingOnesCopyTheDestinati
         "[DefSQBDir]\r\nPathname=E:\\Sqb\r\n");
   t.registry.Set(kKey7, "path", "C:\\FS2000");
   const ProgramSettings& s = Load();
-  EXPECT_STREQ("E:\\Msfs", s.msfsDir);
-  EXPECT_STREQ("E:\\Nav", s.navDir);
-  EXPECT_STREQ("D:\\Plans", s.acsGpsDir);
-  EXPECT_STREQ("D:\\Plans", s.rc99Dir);
-  EXPECT_STREQ("E:\\Sqb", s.sqbDir);
-  EXPECT_STREQ("D:\\Plans", s.sfpDir);
+  EXPECT_STREQ("E:\\Msfs", BulkFolder(s, Format("msfs")));
+  EXPECT_STREQ("E:\\Nav", BulkFolder(s, Format("nav")));
+  EXPECT_STREQ("D:\\Plans", BulkFolder(s, Format("acs-gps")));
+  EXPECT_STREQ("D:\\Plans", BulkFolder(s, Format("rc99")));
+  EXPECT_STREQ("E:\\Sqb", BulkFolder(s, Format("sqb")));
+  EXPECT_STREQ("D:\\Plans", BulkFolder(s, Format("sfp")));
 }
 
 TEST_F(SettingsTest, EveryKeyIsReadFromItsSection) {
@@ -189,12 +195,12 @@ TEST_F(SettingsTest, EveryKeyIsReadFromItsSection) {
   EXPECT_EQ(3, s.defaultRouteType);
   EXPECT_EQ(1, s.airportSource);
   EXPECT_EQ(7, s.exportType);
-  EXPECT_EQ(1, s.bulkAcsGps);
-  EXPECT_EQ(2, s.bulkNav);
-  EXPECT_EQ(3, s.bulkMsfs);
-  EXPECT_EQ(4, s.bulkRc99);
-  EXPECT_EQ(5, s.bulkSqb);
-  EXPECT_EQ(6, s.bulkSfp);
+  EXPECT_EQ(1, BulkSwitch(s, Format("acs-gps")));
+  EXPECT_EQ(2, BulkSwitch(s, Format("nav")));
+  EXPECT_EQ(3, BulkSwitch(s, Format("msfs")));
+  EXPECT_EQ(4, BulkSwitch(s, Format("rc99")));
+  EXPECT_EQ(5, BulkSwitch(s, Format("sqb")));
+  EXPECT_EQ(6, BulkSwitch(s, Format("sfp")));
   EXPECT_STREQ("D:\\Data\\apts.txt", s.airportFilePath);
   EXPECT_STREQ("apts.txt", s.airportFileName);
   EXPECT_STREQ("D:\\In\\lszh.txt", s.sourceFilePath);
@@ -203,12 +209,12 @@ TEST_F(SettingsTest, EveryKeyIsReadFromItsSection) {
   EXPECT_STREQ("lszh.pln", s.destFileName);
   EXPECT_STREQ("D:\\In", s.defaultSourceDir);
   EXPECT_STREQ("D:\\Out", s.defaultDestDir);
-  EXPECT_STREQ("E:\\1", s.msfsDir);
-  EXPECT_STREQ("E:\\6", s.navDir);
-  EXPECT_STREQ("E:\\2", s.acsGpsDir);
-  EXPECT_STREQ("E:\\3", s.rc99Dir);
-  EXPECT_STREQ("E:\\4", s.sqbDir);
-  EXPECT_STREQ("E:\\5", s.sfpDir);
+  EXPECT_STREQ("E:\\1", BulkFolder(s, Format("msfs")));
+  EXPECT_STREQ("E:\\6", BulkFolder(s, Format("nav")));
+  EXPECT_STREQ("E:\\2", BulkFolder(s, Format("acs-gps")));
+  EXPECT_STREQ("E:\\3", BulkFolder(s, Format("rc99")));
+  EXPECT_STREQ("E:\\4", BulkFolder(s, Format("sqb")));
+  EXPECT_STREQ("E:\\5", BulkFolder(s, Format("sfp")));
 }
 
 TEST_F(SettingsTest, KeysAndSectionsInOtherLetterCasesAreTheSame) {
@@ -216,11 +222,11 @@ TEST_F(SettingsTest, KeysAndSectionsInOtherLetterCasesAreTheSame) {
   const ProgramSettings& s = Load();
   EXPECT_EQ(0, s.menuOption);
   EXPECT_STREQ("D:\\apts.txt", s.airportFilePath);
-  EXPECT_STREQ("D:\\Out", s.sfpDir);
+  EXPECT_STREQ("D:\\Out", BulkFolder(s, Format("sfp")));
 }
 
 TEST_F(SettingsTest, DataSourceWrittenIsReadBackAsDatasource) {
-  ASSERT_TRUE(WriteSettingInt(t.app, "DefDataSource", "DataSource", 1));
+  ASSERT_TRUE(WriteSettingInt(Configuration(), "DefDataSource", "DataSource", 1));
   EXPECT_EQ("[DefDataSource]\r\nDataSource=1\r\n", ReadBytes(configPath));
   EXPECT_EQ(1, Load().airportSource);
 }
@@ -228,7 +234,7 @@ TEST_F(SettingsTest, DataSourceWrittenIsReadBackAsDatasource) {
 TEST_F(SettingsTest, RoutetypeSevenStaysSevenAndIsWrittenBackAsSeven) {
   Store("[DefRouteType]\r\nRoutetype=7\r\n");
   EXPECT_EQ(7, Load().defaultRouteType);
-  ASSERT_TRUE(WriteSettingInt(t.app, "DefRouteType", "Routetype", t.app.settings.defaultRouteType));
+  ASSERT_TRUE(WriteSettingInt(Configuration(), "DefRouteType", "Routetype", settings.defaultRouteType));
   EXPECT_EQ("[DefRouteType]\r\nRoutetype=7\r\n", ReadBytes(configPath));
 }
 
@@ -242,7 +248,7 @@ TEST_F(SettingsTest, IntegerIsReadFromItsLeadingDigits) {
   const ProgramSettings& s = Load();
   EXPECT_EQ(12, s.autogenMode);
   EXPECT_EQ(0, s.exportType) << "present without digits";
-  EXPECT_EQ(0, s.bulkMsfs) << "present and empty: the default";
+  EXPECT_EQ(0, BulkSwitch(s, Format("msfs"))) << "present and empty: the default";
 }
 
 TEST_F(SettingsTest, WritingKeepsCommentsUnknownKeysOrderAndLineEndsByteForByte) {
@@ -259,8 +265,8 @@ TEST_F(SettingsTest, WritingKeepsCommentsUnknownKeysOrderAndLineEndsByteForByte)
       "Pathname = D:\\Old\\Plans\r\n"
       "Extra=1\r\n";
   Store(before);
-  ASSERT_TRUE(WriteSettingText(t.app, "DefDestDir", "Pathname", "D:\\New"));
-  ASSERT_TRUE(WriteSettingInt(t.app, "Startup", "Autogen", 2));
+  ASSERT_TRUE(WriteSettingText(Configuration(), "DefDestDir", "Pathname", "D:\\New"));
+  ASSERT_TRUE(WriteSettingInt(Configuration(), "Startup", "Autogen", 2));
   const std::string after =
       "; PlanTransit settings, edited by hand\r\n"
       "[Startup]\r\n"
@@ -280,14 +286,14 @@ TEST_F(SettingsTest, WritingKeepsCommentsUnknownKeysOrderAndLineEndsByteForByte)
 
 TEST_F(SettingsTest, SaveLastFilesWritesItsSevenKeysInOrder) {
   Load();
-  ProgramSettings& s = t.app.settings;
+  ProgramSettings& s = settings;
   std::strcpy(s.airportFilePath, "D:\\Data\\Fsb_apts.txt");
   std::strcpy(s.sourceFilePath, "D:\\In\\LSZH-LSGG.txt");
   std::strcpy(s.sourceFileName, "LSZH-LSGG.txt");
   std::strcpy(s.destFilePath, "D:\\Out\\LSZH-LSGG.pln");
   std::strcpy(s.destFileName, "LSZH-LSGG.pln");
   s.exportType = 4;
-  ASSERT_TRUE(SaveLastFiles(t.app));
+  ASSERT_TRUE(SaveLastFiles(Configuration(), settings));
   EXPECT_TRUE(MatchesGolden(ReadBytes(configPath), "config/last-files.cfg"));
 
   ProgramSettings saved = s;
@@ -301,9 +307,9 @@ TEST_F(SettingsTest, SaveLastFilesWritesItsSevenKeysInOrder) {
 TEST_F(SettingsTest, SaveLastFilesReplacesTheOldValuesAndNothingElse) {
   Store("[Startup]\r\nFilterIndex=1\r\nMSFS=1\r\n[SrceFile]\r\nPathname=old\r\nFilename=old\r\n");
   Load();
-  std::strcpy(t.app.settings.sourceFilePath, "new");
-  t.app.settings.exportType = 6;
-  ASSERT_TRUE(SaveLastFiles(t.app));
+  std::strcpy(settings.sourceFilePath, "new");
+  settings.exportType = 6;
+  ASSERT_TRUE(SaveLastFiles(Configuration(), settings));
   EXPECT_EQ("[Startup]\r\nFilterIndex=6\r\nMSFS=1\r\n[SrceFile]\r\nPathname=new\r\nFilename=old\r\n"
             "\r\n[AirpFile]\r\nPathname=Fsb_apts.txt\r\nFilename=Fsb_apts.txt\r\n"
             "\r\n[DestFile]\r\nPathname=Please select a valid path and filename\r\n"
@@ -312,11 +318,12 @@ TEST_F(SettingsTest, SaveLastFilesReplacesTheOldValuesAndNothingElse) {
 }
 
 TEST(SettingsWriteFailureTest, SaveLastFilesSaysWhenAWriteFailedAndStillWritesTheRest) {
-  TestApp t;
+  TestPorts t;
+  ProgramSettings settings{};
   t.environment.variables["PLANTRANSIT_CONFIG"] = "PlanTransit.cfg";
-  LoadSettings(t.app);
+  LoadSettings(t.Configuration(), t.registry, settings);
   t.files.FailWrite(1);
-  EXPECT_FALSE(SaveLastFiles(t.app));
+  EXPECT_FALSE(SaveLastFiles(t.Configuration(), settings));
   EXPECT_EQ("[AirpFile]\r\nFilename=Fsb_apts.txt\r\n\r\n[SrceFile]\r\n"
             "Pathname=Please select a valid path and filename\r\nFilename=Please select a valid path and filename\r\n"
             "\r\n[DestFile]\r\nPathname=Please select a valid path and filename\r\n"
@@ -325,11 +332,12 @@ TEST(SettingsWriteFailureTest, SaveLastFilesSaysWhenAWriteFailedAndStillWritesTh
 }
 
 TEST(SettingsWriteFailureTest, WritesFailWhenThereIsNoPlaceForTheFile) {
-  TestApp t;
-  LoadSettings(t.app);
-  EXPECT_FALSE(SaveLastFiles(t.app));
-  EXPECT_FALSE(WriteSettingText(t.app, "Startup", "Menuoption", "1"));
-  EXPECT_FALSE(WriteSettingInt(t.app, "Startup", "Menuoption", 1));
+  TestPorts t;
+  ProgramSettings settings{};
+  LoadSettings(t.Configuration(), t.registry, settings);
+  EXPECT_FALSE(SaveLastFiles(t.Configuration(), settings));
+  EXPECT_FALSE(WriteSettingText(t.Configuration(), "Startup", "Menuoption", "1"));
+  EXPECT_FALSE(WriteSettingInt(t.Configuration(), "Startup", "Menuoption", 1));
   EXPECT_TRUE(t.files.files.empty());
 }
 
@@ -355,7 +363,7 @@ class WindowsSettingsTest : public SettingsTest {
 TEST_F(WindowsSettingsTest, OldFileInTheWindowsFolderIsReadWhileThePerUserOneIsMissing) {
   WriteBytes(oldPath, "[Startup]\r\nMSFS=1\r\n[DefDestDir]\r\nPathname=D:\\Plans\r\n");
   const ProgramSettings& s = Load();
-  EXPECT_EQ(1, s.bulkMsfs);
+  EXPECT_EQ(1, BulkSwitch(s, Format("msfs")));
   EXPECT_STREQ("D:\\Plans", s.defaultDestDir);
 }
 
@@ -363,19 +371,19 @@ TEST_F(WindowsSettingsTest, FirstWriteGoesToThePerUserFileAndCarriesTheOldSettin
   const std::string old = "[Startup]\r\nMSFS=1\r\n";
   WriteBytes(oldPath, old);
   Load();
-  t.app.settings.exportType = 3;
-  ASSERT_TRUE(SaveLastFiles(t.app));
+  settings.exportType = 3;
+  ASSERT_TRUE(SaveLastFiles(Configuration(), settings));
   EXPECT_EQ(old, ReadBytes(oldPath)) << "the old file is never written";
   const ProgramSettings& s = Load();
-  EXPECT_EQ(1, s.bulkMsfs);
+  EXPECT_EQ(1, BulkSwitch(s, Format("msfs")));
   EXPECT_EQ(3, s.exportType);
   EXPECT_EQ(0, ReadBytes(perUserPath).find("[Startup]\r\nMSFS=1\r\nFilterIndex=3\r\n"));
 }
 
 TEST_F(WindowsSettingsTest, PerUserFileWinsOnceItExists) {
   WriteBytes(oldPath, "[Startup]\r\nMSFS=1\r\n");
-  ASSERT_TRUE(WriteSettingInt(t.app, "Startup", "MSFS", 0));
-  EXPECT_EQ(0, Load().bulkMsfs);
+  ASSERT_TRUE(WriteSettingInt(Configuration(), "Startup", "MSFS", 0));
+  EXPECT_EQ(0, BulkSwitch(Load(), Format("msfs")));
 }
 #endif
 

@@ -13,6 +13,7 @@
 #include "GuiCases.h"
 #include "ProgramDialogs.h"
 #include "WindowQueries.h"
+#include "writers/FormatRegistry.h"
 
 namespace {
 
@@ -113,14 +114,19 @@ void OpenDialogRefusesFcfAndAcceptsFcfInCapitals(const DriverPaths& paths, CaseR
 }
 
 void SaveDialogFilterBecomesTheExportType(const DriverPaths& paths, CaseReport& report) {
-  const std::vector<std::string> filters = {
+  // The ten of today keep their places; a format added later comes after them,
+  // and "All files" last, stored as type eleven wherever it stands.
+  std::vector<std::string> filters = {
       "MS FS2000/2002 Flightplan Files (*.pln)", "ACS-GPS Flightplan Files (*.prg)",
       "Radar Contact Flightplan Files (*.apl)",  "SquawkBox Flightplan Files (*.sbp)",
       "SFP Flightplan Files (*.pln)",            "Nav Flightplan Files (*.pln)",
       "MSFS 2020/2024, FSX, P3D Flightplan Files (*.pln)", "X-Plane 11/12 Flightplan Files (*.fms)",
-      "Garmin Flightplan Files (*.fpl)",         "GPX Route Files (*.gpx)",
-      "All files (*.*)"};
-  for (int filter = 1; filter <= 11; ++filter) {
+      "Garmin Flightplan Files (*.fpl)",         "GPX Route Files (*.gpx)"};
+  for (int later = static_cast<int>(filters.size()); later < kExportTypeCount; ++later) {
+    filters.push_back(kExportTypes[later].filter.description);
+  }
+  filters.push_back("All files (*.*)");
+  for (int filter = 1; filter <= kExportTypeCount + 1; ++filter) {
     CaseReport step;
     std::string resultFile = paths.work + "\\save-result-" + std::to_string(filter) + ".txt";
     DeleteFileA(resultFile.c_str());
@@ -148,7 +154,8 @@ void SaveDialogFilterBecomesTheExportType(const DriverPaths& paths, CaseReport& 
       ExpectExit(step, harness);
       std::map<std::string, std::string> result = ReadResult(resultFile);
       step.ExpectText("1", result["result"], "SaveAsDialog's answer");
-      step.ExpectText(std::to_string(filter), result["exportType"], "exportType");
+      int type = filter <= kExportTypeCount ? kExportTypes[filter - 1].code : kAllFilesType;
+      step.ExpectText(std::to_string(type), result["exportType"], "exportType");
     }
     for (const std::string& failure : step.Failures()) report.Fail("filter " + std::to_string(filter) + ": " + failure);
   }

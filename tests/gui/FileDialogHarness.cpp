@@ -13,21 +13,21 @@
 #include <cstring>
 
 #include "HarnessShell.h"
-#include "commands/OpenSourceDialog.h"
-#include "commands/SaveAsDialog.h"
+#include "commands/SaveCommands.h"
+#include "commands/SourceCommands.h"
 
 namespace {
 
 constexpr const char* kClassName = "PlanTransitDialogHarness";
 
-bool WriteResult(const char* resultPath, int result, const App& app, const char* path, const char* name,
+bool WriteResult(const char* resultPath, int result, const Session& session, const char* path, const char* name,
                  HWND window) {
   std::FILE* file = std::fopen(resultPath, "wb");
   if (file == nullptr) return false;
   char title[kPathSize];
   GetWindowTextA(window, title, sizeof title);
   std::fprintf(file, "result=%d\npath=%s\nname=%s\nexportType=%d\ntitle=%s\n", result, path, name,
-               app.settings.exportType, title);
+               session.settings.exportType, title);
   return std::fclose(file) == 0;
 }
 
@@ -39,16 +39,17 @@ int main(int argc, char** argv) {
     return 2;
   }
   static HarnessShell harness;
-  App& app = harness.app;
-  app.settings.exportType = std::atoi(argv[2]);
-  std::snprintf(app.settings.defaultSourceDir, kPathSize, "%s", argv[3]);
-  std::snprintf(app.settings.defaultDestDir, kPathSize, "%s", argv[3]);
+  Session& session = harness.session;
+  session.settings.exportType = std::atoi(argv[2]);
+  std::snprintf(session.settings.defaultSourceDir, kPathSize, "%s", argv[3]);
+  std::snprintf(session.settings.defaultDestDir, kPathSize, "%s", argv[3]);
   char path[kPathSize];
   char name[kPathSize];
   std::snprintf(path, sizeof path, "%s\\plan.pln", argv[3]);
   std::snprintf(name, sizeof name, "plan.pln");
 
   HWND window = harness.CreateMainWindow(kClassName, "PlanTransit");
-  int result = std::strcmp(argv[1], "open") == 0 ? OpenSourceDialog(app, path, name) : SaveAsDialog(app, path, name);
-  return WriteResult(argv[4], result, app, path, name, window) ? 0 : 1;
+  int result = std::strcmp(argv[1], "open") == 0 ? OpenSourceDialog(session, path, name)
+                                                    : SaveAsDialog(session, path, name);
+  return WriteResult(argv[4], result, session, path, name, window) ? 0 : 1;
 }

@@ -1,9 +1,9 @@
 #include "HarnessShell.h"
 
 HarnessShell::HarnessShell() {
-  shell.app = &app;
+  shell.session = &session;
   shell.instance = GetModuleHandleA(nullptr);
-  app.host = ports.AsHost();
+  session.ports = ports.AsSessionPorts();
 }
 
 HWND HarnessShell::CreateMainWindow(const char* className, const char* title) {

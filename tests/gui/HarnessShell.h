@@ -1,10 +1,10 @@
-// What a test harness runs the program's code in: one App over the real Win32
+// What a test harness runs the program's code in: one session over the real Win32
 // ports, and a plain window of the harness's own standing in as the main window.
 #pragma once
 
 #include "shell/Win32.h"
 
-#include "App.h"
+#include "commands/Session.h"
 #include "shell/Shell.h"
 #include "shell/Win32Ports.h"
 
@@ -17,7 +17,7 @@ struct HarnessShell {
   // shell's main window, the owner of every dialog and message box.
   HWND CreateMainWindow(const char* className, const char* title);
 
-  App app{};
+  Session session{};
   Shell shell{};
   Win32Ports ports{shell};
 };

@@ -86,8 +86,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   static HarnessShell harness;
-  MakeZurichGenevaRoute(harness.app.route);
-  harness.app.route.routeBuilt = true;
+  MakeZurichGenevaRoute(harness.session.route);
+  harness.session.routeBuilt = true;
   HWND window = harness.CreateMainWindow(kClassName, "PlanTransit - zurich-geneva.txt");
 
   Helper helper = {std::strcmp(argv[1], "cancel") == 0, ""};

@@ -3,6 +3,7 @@
 #include "ListViewQueries.h"
 #include "MainWindowRun.h"
 #include "ProgramDialogs.h"
+#include "config/ExportsPage.h"
 #include "config/SettingsPageIds.h"
 
 namespace {
@@ -90,6 +91,49 @@ void UncheckingTheMenuBarRemovesItAndShortensTheWindow(const DriverPaths& paths,
                 "the file lacks Menuoption=0");
 }
 
+// The Exports tab shows a row per format, in the page's order, made with the page:
+// its label, a folder field and a "..." button under the ids the rows have always
+// had; a ticked switch is stored under the format's key.
+void ExportsPageShowsEveryFormatAndStoresATickedSwitch(const DriverPaths& paths, CaseReport& report) {
+  MainWindowRun run(paths, "settings-exports", nullptr, report);
+  if (run.Window() == nullptr) return;
+  TestedProgram& program = run.Program();
+  PostCommand(run.Window(), kSettingsCommand);
+  HWND sheet = WaitForDialog(program, kSheetTitle, report);
+  if (sheet == nullptr) return;
+  PostMessageA(sheet, PSM_SETCURSEL, 1, 0);
+  program.Sync(report);
+  HWND page = ActivePage(sheet);
+  if (!report.Expect(page != nullptr && GetDlgItem(page, ExportsPage()[0].controls.check) != nullptr,
+                     "the Exports tab shows no rows")) {
+    return;
+  }
+  int previousTop = -1;
+  for (const ExportsPageRow& row : ExportsPage()) {
+    HWND check = GetDlgItem(page, row.controls.check);
+    HWND folder = GetDlgItem(page, row.controls.folderEdit);
+    HWND button = GetDlgItem(page, row.controls.folderButton);
+    std::string label = row.type->label;
+    if (!report.Expect(check != nullptr && folder != nullptr && button != nullptr, "no full row for " + label)) continue;
+    report.ExpectText(label, TextOf(check), "label of check box " + std::to_string(row.controls.check));
+    report.ExpectText("Button", ClassOf(check), "class of the check box of " + label);
+    report.ExpectText("Edit", ClassOf(folder), "class of the folder field of " + label);
+    report.ExpectText("...", TextOf(button), "the folder button of " + label);
+    report.Expect(!IsChecked(check), label + " is switched on in a fresh run");
+    RECT place = WindowRectOf(check);
+    report.Expect(place.top > previousTop, label + " is not below the row before it");
+    previousTop = place.top;
+  }
+  const ExportsPageRow& last = ExportsPage().back();
+  Click(GetDlgItem(page, last.controls.check));
+  program.Sync(report);
+  Click(GetDlgItem(sheet, IDOK));
+  report.Expect(WaitUntilGone(program, kSheetTitle), "OK did not close the sheet");
+  std::string stored = ReadFileBytes(run.ConfigPath());
+  report.Expect(stored.find(std::string("\r\n") + last.type->name + "=1\r\n") != std::string::npos,
+                std::string("the file lacks ") + last.type->name + "=1: " + Visible(stored));
+}
+
 // Nothing is built yet: the view lists no rows under its six headers.
 void DetailsBeforeABuildShowAnEmptyListWithSixHeaders(const DriverPaths& paths, CaseReport& report) {
   MainWindowRun run(paths, "details-empty", nullptr, report);
@@ -132,6 +176,7 @@ std::vector<GuiCase> SettingsCases() {
   return {
       {"SheetFromTheMenuStoresTheFlightTypeOnApply", SheetFromTheMenuStoresTheFlightTypeOnApply},
       {"UncheckingTheMenuBarRemovesItAndShortensTheWindow", UncheckingTheMenuBarRemovesItAndShortensTheWindow},
+      {"ExportsPageShowsEveryFormatAndStoresATickedSwitch", ExportsPageShowsEveryFormatAndStoresATickedSwitch},
       {"DetailsBeforeABuildShowAnEmptyListWithSixHeaders", DetailsBeforeABuildShowAnEmptyListWithSixHeaders},
       {"AboutBoxFromTheSystemMenu", AboutBoxFromTheSystemMenu},
   };

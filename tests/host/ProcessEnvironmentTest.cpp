@@ -35,9 +35,9 @@ TEST(ProcessEnvironmentTest, ProgramFolderHoldsTheRunningTestProgram) {
   char folder[260] = "";
   ASSERT_TRUE(environment.ProgramFolder(folder, sizeof folder));
 #ifdef _WIN32
-  EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::path(folder) / "core_tests.exe")) << folder;
+  EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::path(folder) / "host_tests.exe")) << folder;
 #else
-  EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::path(folder) / "core_tests")) << folder;
+  EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::path(folder) / "host_tests")) << folder;
 #endif
 }
 

@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "host/PathSeparator.h"
+#include "host/Paths.h"
 #include "route/AirportDataFile.h"
 #include "route/AirportLookup.h"
-#include "support/TestApp.h"
+#include "support/TestPorts.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ class AirportDataFileTest : public ::testing::Test {
 
   // The whole content of the opened file; "<none>" when nothing opened.
   std::string Opened(const char* path) {
-    std::unique_ptr<InputFile> file = OpenAirportDataFile(t.app, path);
+    std::unique_ptr<InputFile> file = OpenAirportDataFile(t.files, t.environment, path);
     if (file == nullptr) return "<none>";
     std::string content;
     char buffer[64];
@@ -29,7 +29,7 @@ class AirportDataFileTest : public ::testing::Test {
     return content;
   }
 
-  TestApp t;
+  TestPorts t;
 };
 
 TEST_F(AirportDataFileTest, ARelativePathThatOpensAsGivenIsTakenFromTheCurrentFolder) {
@@ -84,13 +84,11 @@ TEST_F(AirportDataFileTest, NothingOpensWithoutAProgramFolderOrWhenTheJoinedPath
 
 TEST_F(AirportDataFileTest, TheLookupFindsTheBundledDataBesideTheProgramWithoutAsking) {
   t.files.files[Beside("Fsb_apts.txt")] = "LSZH Zurich 1416 CH 47.458 16_12139\n";
-  std::snprintf(t.app.settings.airportFilePath, kPathSize, "Fsb_apts.txt");
-  std::snprintf(t.app.settings.airportFileName, kPathSize, "Fsb_apts.txt");
-  char name[kNameLength + 1] = "";
-  LookupAirport(t.app, "LSZH", AirportSide::Departure, name);
-  EXPECT_STREQ("Zurich", name);
+  AirportFile file{"Fsb_apts.txt", "Fsb_apts.txt"};
+  AirportFound found = LookupAirport({t.files, t.environment, t.messages, t.dialogs, t.airports}, file, "LSZH");
+  EXPECT_STREQ("Zurich", found.name);
   EXPECT_TRUE(t.messages.Messages().empty());
-  EXPECT_STREQ("Fsb_apts.txt", t.app.settings.airportFilePath);
+  EXPECT_STREQ("Fsb_apts.txt", file.path);
 }
 
 }  // namespace

@@ -1,22 +1,25 @@
 // The open dialog for the data file: what it asks the platform for, and what it
 // does with the answer.
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
+#include "host/Paths.h"
 #include "route/AirportFileDialog.h"
-#include "support/TestApp.h"
+#include "support/FakeFileDialogPort.h"
 
 namespace {
 
 TEST(AirportFileDialog, AsksForAnExistingTextFileProposingFsbApts) {
-  TestApp t;
+  FakeFileDialogPort dialogs;
   char path[kPathSize] = "C:\\old\\x.txt";
   char name[kPathSize] = "x.txt";
-  t.dialogs.Cancel();
-  OpenAirportFileDialog(t.app, path, name);
-  ASSERT_EQ(1u, t.dialogs.Dialogs().size());
-  const RecordedDialog& dialog = t.dialogs.Dialogs()[0];
+  dialogs.Cancel();
+  OpenAirportFileDialog(dialogs, path, name);
+  ASSERT_EQ(1u, dialogs.Dialogs().size());
+  const RecordedDialog& dialog = dialogs.Dialogs()[0];
   EXPECT_FALSE(dialog.isSave);
   EXPECT_EQ("Open Airport/Runway data file", dialog.title);
   EXPECT_EQ((std::vector<std::string>{"Airport/Runway files (*.TXT)", "All files (*.*)"}),
@@ -31,21 +34,21 @@ TEST(AirportFileDialog, AsksForAnExistingTextFileProposingFsbApts) {
 }
 
 TEST(AirportFileDialog, OkSetsPathAndNameAndAnswersTrue) {
-  TestApp t;
+  FakeFileDialogPort dialogs;
   char path[kPathSize] = "C:\\old\\x.txt";
   char name[kPathSize] = "x.txt";
-  t.dialogs.Choose("D:\\Data\\apts.txt", "apts.txt");
-  EXPECT_TRUE(OpenAirportFileDialog(t.app, path, name));
+  dialogs.Choose("D:\\Data\\apts.txt", "apts.txt");
+  EXPECT_TRUE(OpenAirportFileDialog(dialogs, path, name));
   EXPECT_STREQ("D:\\Data\\apts.txt", path);
   EXPECT_STREQ("apts.txt", name);
 }
 
 TEST(AirportFileDialog, CancelLeavesBothBuffersAndAnswersFalse) {
-  TestApp t;
+  FakeFileDialogPort dialogs;
   char path[kPathSize] = "C:\\old\\x.txt";
   char name[kPathSize] = "x.txt";
-  t.dialogs.Cancel();
-  EXPECT_FALSE(OpenAirportFileDialog(t.app, path, name));
+  dialogs.Cancel();
+  EXPECT_FALSE(OpenAirportFileDialog(dialogs, path, name));
   EXPECT_STREQ("C:\\old\\x.txt", path);
   EXPECT_STREQ("x.txt", name);
 }

@@ -1,17 +1,16 @@
-// From a FliteStar export on disk to a Flight Simulator plan: the sample exports
-// built against real data files through the real file port.
+// From a FliteStar export on disk to a built route: the sample exports built
+// against real data files through the real file port. (The sample that becomes
+// a plan on disk is tests/writers/EndToEndTest.cpp.)
 #include <cstdio>
-#include <cstring>
+#include <memory>
 #include <string>
-#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "host/StdioFileSystem.h"
 #include "route/RouteBuild.h"
 #include "support/Files.h"
-#include "support/TestApp.h"
-#include "writers/PlanWriters.h"
+#include "support/TestPorts.h"
 
 namespace {
 
@@ -19,64 +18,45 @@ std::string ProjectFile(const std::string& relative) { return std::string(PLANTR
 
 class EndToEndTest : public ::testing::Test {
  protected:
-  EndToEndTest() { t.app.host.files = &files; }
-
-  void UseFiles(const std::string& sourcePath, const std::string& airportPath) {
-    ProgramSettings& settings = t.app.settings;
-    std::snprintf(settings.sourceFilePath, kPathSize, "%s", sourcePath.c_str());
-    std::snprintf(settings.sourceFileName, kPathSize, "route.txt");
-    std::snprintf(settings.airportFilePath, kPathSize, "%s", airportPath.c_str());
-    std::snprintf(settings.airportFileName, kPathSize, "Fsb_apts.txt");
+  BuiltRoute Build(const std::string& sourcePath, const std::string& airportPath) {
+    RouteRequest request{sourcePath.c_str(), "route.txt", {}};
+    std::snprintf(request.airportFile.path, kPathSize, "%s", airportPath.c_str());
+    std::snprintf(request.airportFile.name, kPathSize, "Fsb_apts.txt");
+    return BuildRoute(request, {files, t.messages, t.environment, t.dialogs, t.airports});
   }
 
-  const WaypointRow& Row(int index) { return t.app.route.rows[index]; }
-
-  TestApp t;
+  TestPorts t;
   StdioFileSystem files;
   TemporaryFolder folder;
 };
 
-TEST_F(EndToEndTest, TheZurichGenevaSampleBecomesTheGoldenFlightSimulatorPlan) {
-  std::string airports = folder.File("airports.txt");
-  WriteBytes(airports,
-             "LSGG Geneva 1411 CH 46.238 23_12795\r\nLSZH Zurich 1416 CH 47.458 16_12139 28_8202 34_11155\r\n");
-  UseFiles(ProjectFile("samples/zurich-geneva.txt"), airports);
-  ASSERT_TRUE(BuildRoute(t.app));
-  EXPECT_TRUE(ShowedMessages(t.messages, {}));
-  t.window.checked[kVfrRadio] = true;
-  t.window.checked[kVorToVorRadio] = true;
-  char path[kPathSize];
-  char name[kPathSize] = "zurich-geneva.pln";
-  std::snprintf(path, sizeof path, "%s", folder.File("zurich-geneva.pln").c_str());
-  ASSERT_EQ(1, WriteMsfsPlan(t.app, path, name));
-  EXPECT_TRUE(MatchesGolden(ReadBytes(path), "msfs/zurich-geneva.pln"));
-}
-
 TEST_F(EndToEndTest, TheFrankfurtMunichSampleFindsBothAirportsInTheBundledData) {
-  UseFiles(ProjectFile("samples/frankfurt-munich.txt"), ProjectFile("data/Fsb_apts.txt"));
-  ASSERT_TRUE(BuildRoute(t.app));
-  EXPECT_STREQ("EDDF-FFM-ASPAT-WUR-NUB-ROKIL-EDDM", t.app.route.routeText);
-  EXPECT_STREQ("Frankfurt_Main_Airport", Row(0).name);
-  EXPECT_STREQ("Munich_Airport", Row(6).name);
-  EXPECT_EQ('I', Row(2).type);
-  EXPECT_EQ('I', Row(5).type);
-  EXPECT_DOUBLE_EQ(11000.0, t.app.route.cruiseAltitude);
-  EXPECT_STREQ("07C 13123 ", t.app.route.departureRunway);
-  EXPECT_EQ(8u, t.window.lists[kDepartureRunwayList].entries.size());
-  EXPECT_STREQ("08L 13123 ", t.app.route.destinationRunway);
+  BuiltRoute built = Build(ProjectFile("samples/frankfurt-munich.txt"), ProjectFile("data/Fsb_apts.txt"));
+  ASSERT_EQ(RouteOutcome::Built, built.outcome);
+  const RouteTable& route = built.route;
+  EXPECT_STREQ("EDDF-FFM-ASPAT-WUR-NUB-ROKIL-EDDM", route.routeText);
+  EXPECT_STREQ("Frankfurt_Main_Airport", route.rows[0].name);
+  EXPECT_STREQ("Munich_Airport", route.rows[6].name);
+  EXPECT_EQ('I', route.rows[2].type);
+  EXPECT_EQ('I', route.rows[5].type);
+  EXPECT_DOUBLE_EQ(11000.0, route.cruiseAltitude);
+  EXPECT_STREQ("07C 13123 ", built.departureRunways.proposed);
+  EXPECT_EQ(8u, built.departureRunways.entries.size());
+  EXPECT_STREQ("08L 13123 ", built.destinationRunways.proposed);
 }
 
 TEST_F(EndToEndTest, TheSanFranciscoSampleReadsUnixLineEndsAndLowerCaseTypes) {
-  UseFiles(ProjectFile("samples/san-francisco-los-angeles.txt"), ProjectFile("data/Fsb_apts.txt"));
-  ASSERT_TRUE(BuildRoute(t.app));
-  EXPECT_STREQ("KSFO-SJC-PRB-SMO-KLAX", t.app.route.routeText);
-  EXPECT_EQ('V', Row(2).type);
-  EXPECT_EQ('N', Row(3).type);
-  EXPECT_DOUBLE_EQ(-(122 + 22.49 / 60.0), Row(0).longitude);
-  EXPECT_DOUBLE_EQ(13.0, Row(0).altitude);
-  EXPECT_STREQ("San_Francisco_International_Airport", Row(0).name);
-  EXPECT_STREQ("Los_Angeles_International_Airport", Row(4).name);
-  EXPECT_DOUBLE_EQ(8000.0, t.app.route.cruiseAltitude);
+  BuiltRoute built = Build(ProjectFile("samples/san-francisco-los-angeles.txt"), ProjectFile("data/Fsb_apts.txt"));
+  ASSERT_EQ(RouteOutcome::Built, built.outcome);
+  const RouteTable& route = built.route;
+  EXPECT_STREQ("KSFO-SJC-PRB-SMO-KLAX", route.routeText);
+  EXPECT_EQ('V', route.rows[2].type);
+  EXPECT_EQ('N', route.rows[3].type);
+  EXPECT_DOUBLE_EQ(-(122 + 22.49 / 60.0), route.rows[0].longitude);
+  EXPECT_DOUBLE_EQ(13.0, route.rows[0].altitude);
+  EXPECT_STREQ("San_Francisco_International_Airport", route.rows[0].name);
+  EXPECT_STREQ("Los_Angeles_International_Airport", route.rows[4].name);
+  EXPECT_DOUBLE_EQ(8000.0, route.cruiseAltitude);
 }
 
 TEST_F(EndToEndTest, AFolderIsNoFileToRead) {

@@ -1,7 +1,8 @@
 // Every row of the build's failure table: the message with its icon and buttons,
 // and whether the build goes on or fails.
+#include <algorithm>
+#include <cstdint>
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "route/RouteBuild.h"
 #include "route/SourceValidation.h"
 #include "support/TestPlans.h"
+#include "support/TestPorts.h"
 
 namespace {
 
@@ -25,7 +27,7 @@ RecordedMessage Warning(const std::string& text) { return {text, MessageKind::Wa
 
 struct FailureCase {
   const char* name;
-  std::function<void(TestApp&)> arrange;
+  std::function<void(TestPorts&, RouteRequest&)> arrange;
   std::vector<RecordedMessage> messages;
   bool built;
 };
@@ -33,58 +35,68 @@ struct FailureCase {
 TEST(RouteBuildFailures, ShowEachMessageWithItsIconAndEndTheBuildAsTheyShould) {
   const FailureCase cases[] = {
       {"no source file name",
-       [](TestApp& t) { t.app.settings.sourceFilePath[0] = '\0'; },
+       [](TestPorts&, RouteRequest& request) { request.sourcePath = ""; },
        {Error("No FliteStar Flightplan Filename supplied!")}, false},
       {"the source cannot be opened for the validation",
-       [](TestApp& t) { t.files.files.erase(kSourcePath); },
+       [](TestPorts& t, RouteRequest&) { t.files.files.erase(kSourcePath); },
        {Error("Failed to open FliteStar Flightplan file route.txt")}, false},
       {"the source cannot be opened again for the build",
-       [](TestApp& t) { t.files.openFailsFrom[kSourcePath] = 2; },
+       [](TestPorts& t, RouteRequest&) { t.files.openFailsFrom[kSourcePath] = 2; },
        {Error("Failed to open FliteStar Flightplan file route.txt")}, false},
       {"a read error in the first line",
-       [](TestApp& t) { t.files.readErrorAt[kSourcePath] = {5}; },
+       [](TestPorts& t, RouteRequest&) { t.files.readErrorAt[kSourcePath] = {5}; },
        {Error("Error while reading from FliteStar Flightplan file route.txt")}, false},
       {"a read error after the header, while the legs are counted",
-       [](TestApp& t) { t.files.readErrorAt[kSourcePath] = {std::string(kFliteStarHeader).size() + 3}; },
+       [](TestPorts& t, RouteRequest&) {
+         t.files.readErrorAt[kSourcePath] = {std::string(kFliteStarHeader).size() + 3};
+       },
        {Error("Error while reading from FliteStar Flightplan file route.txt")}, false},
       {"a read error while the waypoints are read",
-       [](TestApp& t) { t.files.readErrorAt[kSourcePath] = {60, 2}; },
+       [](TestPorts& t, RouteRequest&) { t.files.readErrorAt[kSourcePath] = {60, 2}; },
        {Error("Error while reading from FliteStar Flightplan file route.txt")}, false},
       {"the first line is not the header",
-       [](TestApp& t) { t.files.files[kSourcePath] = "# Some other plan\n" + Lines({"FPL 1", kZurichLine, kGenevaLine}); },
+       [](TestPorts& t, RouteRequest&) {
+         t.files.files[kSourcePath] = "# Some other plan\n" + Lines({"FPL 1", kZurichLine, kGenevaLine});
+       },
        {Error("route.txt is not a valid FliteStar Flightplan file!")}, false},
       {"an empty source file",
-       [](TestApp& t) { t.files.files[kSourcePath] = ""; },
+       [](TestPorts& t, RouteRequest&) { t.files.files[kSourcePath] = ""; },
        {Error("route.txt is not a valid FliteStar Flightplan file!")}, false},
       {"no leg line",
-       [](TestApp& t) { t.files.files[kSourcePath] = kFliteStarHeader + Lines({kZurichLine, kGenevaLine}); },
+       [](TestPorts& t, RouteRequest&) {
+         t.files.files[kSourcePath] = kFliteStarHeader + Lines({kZurichLine, kGenevaLine});
+       },
        {Error("No valid Leg's found in FliteStar Flightplan file route.txt")}, false},
       {"two leg lines",
-       [](TestApp& t) {
+       [](TestPorts& t, RouteRequest&) {
          t.files.files[kSourcePath] = kFliteStarHeader + Lines({"FPL 1", kZurichLine, "FPL 2", kGenevaLine});
        },
        {Warning("More than 1 Leg in FliteStar Flightplan file route.txt")}, true},
       {"a 33rd waypoint line",
-       [](TestApp& t) { t.files.files[kSourcePath] = FliteStarExport(WaypointLines(33)); },
+       [](TestPorts& t, RouteRequest&) { t.files.files[kSourcePath] = FliteStarExport(WaypointLines(33)); },
        {Error("Maximum Nbr. of MS FS Waypoint's reached in FliteStar Flightplan file route.txt"),
         Error("The first and last items in the plan must be airports in FliteStar Flightplan file route.txt")},
        false},
       {"no waypoint line",
-       [](TestApp& t) { t.files.files[kSourcePath] = FliteStarExport({}); },
+       [](TestPorts& t, RouteRequest&) { t.files.files[kSourcePath] = FliteStarExport({}); },
        {Error("No valid Waypoint's found in FliteStar Flightplan file route.txt")}, false},
       {"exactly one waypoint line",
-       [](TestApp& t) { t.files.files[kSourcePath] = FliteStarExport({kZurichLine}); },
+       [](TestPorts& t, RouteRequest&) { t.files.files[kSourcePath] = FliteStarExport({kZurichLine}); },
        {Error("Need at least 2 items in FliteStar Flightplan file route.txt")}, false},
       {"the first item is no airport",
-       [](TestApp& t) { t.files.files[kSourcePath] = FliteStarExport({kTrasadingenLine, kGenevaLine}); },
+       [](TestPorts& t, RouteRequest&) {
+         t.files.files[kSourcePath] = FliteStarExport({kTrasadingenLine, kGenevaLine});
+       },
        {Error("The first and last items in the plan must be airports in FliteStar Flightplan file route.txt")},
        false},
       {"the last item is no airport",
-       [](TestApp& t) { t.files.files[kSourcePath] = FliteStarExport({kZurichLine, kTrasadingenLine}); },
+       [](TestPorts& t, RouteRequest&) {
+         t.files.files[kSourcePath] = FliteStarExport({kZurichLine, kTrasadingenLine});
+       },
        {Error("The first and last items in the plan must be airports in FliteStar Flightplan file route.txt")},
        false},
       {"the data file cannot be opened",
-       [](TestApp& t) {
+       [](TestPorts& t, RouteRequest&) {
          t.files.files.erase(kAirportPath);
          t.messages.Answer(MessageAnswer::No);
          t.messages.Answer(MessageAnswer::No);
@@ -95,77 +107,81 @@ TEST(RouteBuildFailures, ShowEachMessageWithItsIconAndEndTheBuildAsTheyShould) {
          MessageKind::Warning, MessageButtons::YesNo}},
        true},
       {"the data file has a read error",
-       [](TestApp& t) { t.files.readErrorAt[kAirportPath] = {3}; },
+       [](TestPorts& t, RouteRequest&) { t.files.readErrorAt[kAirportPath] = {3}; },
        {Error("Error while reading from Airport/Runway Data file Fsb_apts.txt"),
         Error("Error while reading from Airport/Runway Data file Fsb_apts.txt")},
        true},
       {"neither airport is in the data file",
-       [](TestApp& t) { t.files.files[kAirportPath] = Lines({"EDDF Frankfurt 364"}); }, {}, true},
+       [](TestPorts& t, RouteRequest&) { t.files.files[kAirportPath] = Lines({"EDDF Frankfurt 364"}); }, {}, true},
   };
   for (const FailureCase& c : cases) {
     SCOPED_TRACE(c.name);
-    TestApp t;
-    SetUpZurichGeneva(t);
-    c.arrange(t);
-    EXPECT_EQ(c.built, BuildRoute(t.app));
+    TestPorts t;
+    RouteRequest request = SetUpZurichGeneva(t.files);
+    c.arrange(t, request);
+    BuiltRoute built = BuildRoute(request, t.Route());
+    EXPECT_EQ(c.built ? RouteOutcome::Built : RouteOutcome::Failed, built.outcome);
     EXPECT_TRUE(ShowedMessages(t.messages, c.messages));
-    EXPECT_EQ(c.built, t.app.route.routeUnsaved);
-    EXPECT_EQ(c.built, t.window.enabledControls[kDetailsButton]);
     EXPECT_EQ(0, t.files.openInputs) << "no file stays open";
   }
 }
 
 TEST(RouteBuildFailures, AFreshConfigurationNamesItsPlaceholderInTheOpenFailure) {
-  TestApp t;
-  std::snprintf(t.app.settings.sourceFilePath, kPathSize, "Please select a valid path and filename");
-  std::snprintf(t.app.settings.sourceFileName, kPathSize, "Please select a valid path and filename");
-  EXPECT_FALSE(BuildRoute(t.app));
+  TestPorts t;
+  const char* placeholder = "Please select a valid path and filename";
+  RouteRequest request = TestRequest();
+  request.sourcePath = placeholder;
+  request.sourceName = placeholder;
+  EXPECT_EQ(RouteOutcome::Failed, BuildRoute(request, t.Route()).outcome);
   EXPECT_TRUE(ShowedMessages(
       t.messages, {Error("Failed to open FliteStar Flightplan file Please select a valid path and filename")}));
 }
 
 TEST(RouteBuildFailures, AHeaderDifferingOnlyInCaseIsNotValid) {
-  TestApp t;
-  SetUpZurichGeneva(t);
-  t.files.files[kSourcePath] = "# flitestar/flitemap generated flight plan.\n" + Lines({"FPL 1", kZurichLine, kGenevaLine});
-  EXPECT_FALSE(ValidateSourcePlan(t.app));
+  TestPorts t;
+  SetUpZurichGeneva(t.files);
+  t.files.files[kSourcePath] =
+      "# flitestar/flitemap generated flight plan.\n" + Lines({"FPL 1", kZurichLine, kGenevaLine});
+  RouteTable route{};
+  EXPECT_FALSE(ValidateSourcePlan({kSourcePath, kSourceName, t.files, t.messages}, route, nullptr));
   EXPECT_TRUE(ShowedMessages(t.messages, {Error("route.txt is not a valid FliteStar Flightplan file!")}));
 }
 
 TEST(RouteBuildFailures, ValidationCountsLegLinesAndKeepsTheLastNumber) {
-  TestApp t;
-  SetUpZurichGeneva(t);
+  TestPorts t;
+  SetUpZurichGeneva(t.files);
   t.files.files[kSourcePath] =
       kFliteStarHeader + Lines({"FPL 4 A B", " FPL 5", "FPLX", "fpl 6", "FPL -7", kZurichLine, kGenevaLine});
-  EXPECT_TRUE(ValidateSourcePlan(t.app));
-  EXPECT_EQ(2, t.app.route.legCount);
-  EXPECT_EQ(-7, t.app.route.planNumber);
+  RouteTable route{};
+  EXPECT_TRUE(ValidateSourcePlan({kSourcePath, kSourceName, t.files, t.messages}, route, nullptr));
+  EXPECT_EQ(2, route.legCount);
+  EXPECT_EQ(-7, route.planNumber);
 }
 
-TEST(RouteBuildFailures, AFailedBuildKeepsTheWindowsAirportFieldsAndClearsTheRouteFields) {
-  TestApp t;
-  SetUpZurichGeneva(t);
-  t.app.settings.autogenMode = 1;
-  ASSERT_TRUE(BuildRoute(t.app));
-  std::map<int, std::string> textsAfterSuccess = t.window.texts;
-  uint32_t countAfterSuccess = t.app.route.waypointCount;
-  t.files.files[kSourcePath] = "not a plan\n";
-  EXPECT_FALSE(BuildRoute(t.app));
-  for (int id : {kDepartureIdentStatic, kDestinationIdentStatic, kDepartureNameStatic, kDestinationNameStatic,
-                 kDestinationEdit}) {
-    EXPECT_EQ(textsAfterSuccess[id], t.window.texts[id]) << "control " << id;
+TEST(RouteBuildFailures, AFailedBuildReturnsWhatWasReadAndLooksNoAirportUp) {
+  struct ReadCase {
+    const char* name;
+    std::string source;
+    uint32_t rowsRead;
+  } cases[] = {
+      {"not a plan", "not a plan\n", 0},
+      {"the last item is no airport", FliteStarExport({kZurichLine, kTrasadingenLine}), 2},
+  };
+  for (const ReadCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    TestPorts t;
+    RouteRequest request = SetUpZurichGeneva(t.files);
+    t.files.files[kSourcePath] = c.source;
+    BuiltRoute built = BuildRoute(request, t.Route());
+    EXPECT_EQ(RouteOutcome::Failed, built.outcome);
+    ASSERT_EQ(c.rowsRead, built.route.waypointCount);
+    for (uint32_t index = 0; index < c.rowsRead; ++index) EXPECT_STRNE("", built.route.rows[index].ident);
+    EXPECT_STREQ("", built.route.routeText);
+    EXPECT_TRUE(built.departureRunways.entries.empty());
+    EXPECT_TRUE(built.destinationRunways.entries.empty());
+    const std::vector<std::string>& opened = t.files.openedForReading;
+    EXPECT_EQ(0, std::count(opened.begin(), opened.end(), kAirportPath)) << "the data file is never opened";
   }
-  EXPECT_TRUE(t.window.enabledControls[kDetailsButton]);
-  EXPECT_TRUE(t.window.enabledMenuItems[kPrintCommand]);
-  EXPECT_TRUE(t.app.route.routeUnsaved);
-  EXPECT_EQ("", t.window.texts[kRouteEdit]);
-  EXPECT_EQ("N/A", t.window.texts[kCruiseAltitudeStatic]);
-  EXPECT_TRUE(t.window.lists[kDepartureRunwayList].entries.empty());
-  EXPECT_TRUE(t.window.lists[kLandingRunwayList].entries.empty());
-  EXPECT_STREQ("", t.app.route.routeText);
-  EXPECT_EQ(countAfterSuccess, t.app.route.waypointCount) << "the count is not the build's to clear";
-  EXPECT_STREQ("", t.app.route.rows[0].ident);
-  EXPECT_STREQ("16 12139 ", t.app.route.departureRunway);
 }
 
 }  // namespace

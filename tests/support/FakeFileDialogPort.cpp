@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "config/ProgramSettings.h"
+#include "host/Paths.h"
 
 bool FakeFileDialogPort::ShowOpenDialog(const FileDialogRequest& request, char* path, char* name) {
   return Answer(false, request, path, name, nullptr);

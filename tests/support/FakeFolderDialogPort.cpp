@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "config/ProgramSettings.h"
+#include "host/Paths.h"
 
 bool FakeFolderDialogPort::PickFolder(const char* prompt, char* folder) {
   prompts_.push_back(prompt);

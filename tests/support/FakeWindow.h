@@ -2,6 +2,6 @@
 // set directly.
 #pragma once
 
-#include "host/MemoryWindow.h"
+#include "support/MemoryWindow.h"
 
 using FakeWindow = MemoryWindow;

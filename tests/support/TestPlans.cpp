@@ -12,12 +12,15 @@ std::string FliteStarExport(const std::vector<std::string>& waypointLines) {
   return kFliteStarHeader + Lines({"FPL 1 LSZH LSGG"}) + Lines(waypointLines);
 }
 
-void SetUpZurichGeneva(TestApp& t) {
-  ProgramSettings& settings = t.app.settings;
-  std::snprintf(settings.sourceFilePath, kPathSize, "%s", kSourcePath);
-  std::snprintf(settings.sourceFileName, kPathSize, "%s", kSourceName);
-  std::snprintf(settings.airportFilePath, kPathSize, "%s", kAirportPath);
-  std::snprintf(settings.airportFileName, kPathSize, "%s", kAirportName);
-  t.files.files[kSourcePath] = FliteStarExport({kZurichLine, kTrasadingenLine, kGenevaLine});
-  t.files.files[kAirportPath] = Lines({kZurichAirport, kGenevaAirport});
+RouteRequest TestRequest() {
+  RouteRequest request{kSourcePath, kSourceName, {}};
+  std::snprintf(request.airportFile.path, kPathSize, "%s", kAirportPath);
+  std::snprintf(request.airportFile.name, kPathSize, "%s", kAirportName);
+  return request;
+}
+
+RouteRequest SetUpZurichGeneva(FakeFileSystem& files) {
+  files.files[kSourcePath] = FliteStarExport({kZurichLine, kTrasadingenLine, kGenevaLine});
+  files.files[kAirportPath] = Lines({kZurichAirport, kGenevaAirport});
+  return TestRequest();
 }

@@ -1,11 +1,12 @@
-// Source exports and airport data files for the route tests, and an App set up
-// to read them from the fake file system.
+// Source exports and airport data files for the route tests, put on the fake
+// file system.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "support/TestApp.h"
+#include "route/RouteBuild.h"
+#include "support/FakeFileSystem.h"
 
 constexpr const char* kFliteStarHeader = "# FliteStar/FliteMap generated flight plan.\n";
 constexpr const char* kSourcePath = "C:\\Plans\\route.txt";
@@ -28,6 +29,9 @@ std::string Lines(const std::vector<std::string>& lines);
 // The header, the leg line "FPL 1 ...", then `waypointLines`.
 std::string FliteStarExport(const std::vector<std::string>& waypointLines);
 
-// Settings naming the source and the data file, and both files on the fake disk:
-// Zurich - TRA - Geneva and a data file with both airports.
-void SetUpZurichGeneva(TestApp& t);
+// The request of the source at kSourcePath with the data file at kAirportPath.
+RouteRequest TestRequest();
+
+// Both files on the fake disk, Zurich - TRA - Geneva and a data file with both
+// airports; answers the request that names them.
+RouteRequest SetUpZurichGeneva(FakeFileSystem& files);

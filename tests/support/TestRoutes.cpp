@@ -46,10 +46,6 @@ void MakeZurichGenevaRoute(RouteTable& route) {
   AddGeneva(route);
   route.cruiseAltitude = 5500;
   std::snprintf(route.routeText, sizeof route.routeText, "LSZH-TRA-LSGG");
-  std::snprintf(route.departureRunway, sizeof route.departureRunway, "16 12139 ");
-  std::snprintf(route.destinationRunway, sizeof route.destinationRunway, "23 12795 ");
-  route.routeUnsaved = true;
-  route.routeBuilt = true;
 }
 
 void MakeTwoAirportRoute(RouteTable& route) {
@@ -57,7 +53,4 @@ void MakeTwoAirportRoute(RouteTable& route) {
   AddZurich(route);
   AddGeneva(route);
   std::snprintf(route.routeText, sizeof route.routeText, "LSZH-LSGG");
-  std::snprintf(route.departureRunway, sizeof route.departureRunway, "16 12139 ");
-  route.routeUnsaved = true;
-  route.routeBuilt = true;
 }

@@ -6,28 +6,24 @@
 
 #include "support/Files.h"
 #include "support/TestRoutes.h"
-#include "writers/PlanWriters.h"
+#include "writers/AcsGpsWriter.h"
 #include "writers/WriterTestSupport.h"
 
 namespace {
 
 TEST(AcsGpsWriter, ZurichGenevaOverTraMatchesTheGoldenFile) {
-  TestApp t;
-  MakeZurichGenevaRoute(t.app.route);
-  EXPECT_TRUE(MatchesGolden(WrittenBy(t, WriteAcsGpsPlan), "acsgps/zurich-geneva.prg"));
+  EXPECT_TRUE(MatchesGolden(WrittenBy(ZurichGenevaPlan(), WriteAcsGpsPlan), "acsgps/zurich-geneva.prg"));
 }
 
 TEST(AcsGpsWriter, TwoAirportRouteWritesOnlyTheDestinationBlock) {
-  TestApp t;
-  MakeTwoAirportRoute(t.app.route);
-  std::string plan = WrittenBy(t, WriteAcsGpsPlan);
+  std::string plan = WrittenBy(TwoAirportPlan(), WriteAcsGpsPlan);
   EXPECT_TRUE(MatchesGolden(plan, "acsgps/two-airports.prg"));
   EXPECT_EQ(std::string::npos, plan.find("LSZH"));
 }
 
 TEST(AcsGpsWriter, CoordinatesPadDegreesToTwoDigitsAndMinutesToFiveCharacters) {
-  TestApp t;
-  RouteTable& route = t.app.route;
+  TestPlan plan;
+  RouteTable& route = plan.route;
   AddTestRow(route, 'A', "FOOO", "Foo", 'N', 1, 0.0, 'E', 1, 0.0, 0.0);
   AddTestRow(route, 'I', "WEST", "WEST", 'S', 5, 3.456, 'W', 100, 59.999, 0.0);
   AddTestRow(route, 'A', "MIDL", "", 'n', 0, 0.0, 'e', 8, 12.5, 0.0);  // an airport midway has no name
@@ -38,7 +34,7 @@ TEST(AcsGpsWriter, CoordinatesPadDegreesToTwoDigitsAndMinutesToFiveCharacters) {
       "BARR", "Bar",  "E 07* 00.00m",  "N 45* 10.00m", "",
       "",  // nothing after the last block's empty line
   };
-  EXPECT_EQ(expected, LinesOf(WrittenBy(t, WriteAcsGpsPlan)));
+  EXPECT_EQ(expected, LinesOf(WrittenBy(plan, WriteAcsGpsPlan)));
 }
 
 }  // namespace

@@ -1,68 +1,58 @@
-// Every path of the export frame, through the MSFS writer and the fake ports, and
-// the atomic replacement on real files.
-#include <cstring>
+// Every path of the save frame, for the MSFS plan through the fake ports, and the
+// atomic replacement on real files.
+#include <memory>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "host/StdioFileSystem.h"
 #include "support/Files.h"
-#include "support/TestApp.h"
-#include "support/TestRoutes.h"
-#include "writers/PlanWriters.h"
+#include "support/TestPorts.h"
+#include "writers/FormatRegistry.h"
+#include "writers/SaveFrame.h"
+#include "writers/WriterTestSupport.h"
 
 namespace {
 
 constexpr const char* kTarget = "C:\\Flights\\plan.pln";
 constexpr const char* kOldPlan = "the plan that was there\r\n";
 
+const ExportType& Msfs() { return *FindExportTypeByKey("msfs"); }
+
 class ExportFrameTest : public ::testing::Test {
  protected:
-  ExportFrameTest() {
-    MakeZurichGenevaRoute(t.app.route);
-    t.window.checked[kVfrRadio] = true;
-    t.window.checked[kVorToVorRadio] = true;
-    std::strcpy(path, "C:\\Flights\\plan.txt");
-    std::strcpy(name, "plan.txt");
+  SavedPlan Save(const std::string& path = "C:\\Flights\\plan.txt", const std::string& name = "plan.txt") {
+    return SavePlan(Msfs(), plan.Input(), path.c_str(), name.c_str(), t.Save());
   }
-
-  int Write() { return WriteMsfsPlan(t.app, path, name); }
 
   void ExpectOnlyMessage(const std::string& text, MessageKind kind, MessageButtons buttons) {
-    ASSERT_EQ(1u, t.messages.Messages().size());
-    const RecordedMessage& message = t.messages.Messages()[0];
-    EXPECT_EQ(text, message.text);
-    EXPECT_EQ(DescribeKind(kind), DescribeKind(message.kind));
-    EXPECT_EQ(DescribeButtons(buttons), DescribeButtons(message.buttons));
+    EXPECT_TRUE(ShowedMessages(t.messages, {{text, kind, buttons}}));
   }
 
-  TestApp t;
-  char path[260];
-  char name[260];
+  TestPorts t;
+  TestPlan plan = ZurichGenevaPlan();
 };
 
-TEST_F(ExportFrameTest, WritesTheNewExtensionAndClearsRouteUnsaved) {
-  EXPECT_EQ(1, Write());
-  EXPECT_STREQ(kTarget, path);
-  EXPECT_STREQ("plan.pln", name);
+TEST_F(ExportFrameTest, WritesUnderTheNewExtensionAndSaysNothing) {
+  SavedPlan saved = Save();
+  EXPECT_EQ(SaveOutcome::Written, saved.outcome);
+  EXPECT_STREQ(kTarget, saved.path);
+  EXPECT_STREQ("plan.pln", saved.name);
   EXPECT_EQ(1u, t.files.files.count(kTarget));
   EXPECT_TRUE(t.messages.Messages().empty());
-  EXPECT_FALSE(t.app.route.routeUnsaved);
 }
 
 TEST_F(ExportFrameTest, EmptyPathIsRefusedWithAnErrorAndCreatesNothing) {
-  path[0] = '\0';
-  EXPECT_EQ(0, Write());
+  EXPECT_EQ(SaveOutcome::NoName, Save("").outcome);
   ExpectOnlyMessage("No MS Flight Simulator Flightplan Filename supplied!", MessageKind::Error,
                     MessageButtons::Ok);
   EXPECT_TRUE(t.files.files.empty());
-  EXPECT_TRUE(t.app.route.routeUnsaved);
 }
 
 TEST_F(ExportFrameTest, OverwriteQuestionNamesTheFileWithItsNewExtension) {
   t.files.files[kTarget] = kOldPlan;
   t.messages.Answer(MessageAnswer::Yes);
-  EXPECT_EQ(1, Write());
+  EXPECT_EQ(SaveOutcome::Written, Save().outcome);
   ExpectOnlyMessage("An MS Flight Simulator Flight plan plan.pln already exists!\n"
                     "Do you want to overwrite it?",
                     MessageKind::Warning, MessageButtons::YesNo);
@@ -72,23 +62,27 @@ TEST_F(ExportFrameTest, OverwriteQuestionNamesTheFileWithItsNewExtension) {
 TEST_F(ExportFrameTest, AnsweringNoLeavesTheOldFileAndSaysNothingMore) {
   t.files.files[kTarget] = kOldPlan;
   t.messages.Answer(MessageAnswer::No);
-  EXPECT_EQ(0, Write());
+  SavedPlan saved = Save();
+  EXPECT_EQ(SaveOutcome::Declined, saved.outcome);
+  EXPECT_STREQ(kTarget, saved.path);
   EXPECT_EQ(1u, t.messages.Messages().size());
   EXPECT_EQ(kOldPlan, t.files.files[kTarget]);
   EXPECT_EQ(0, t.files.openReplacements);
-  EXPECT_TRUE(t.app.route.routeUnsaved);
 }
 
 TEST_F(ExportFrameTest, AFileThatCannotBeReadCountsAsNotExisting) {
   t.files.files[kTarget] = kOldPlan;
   t.files.unreadable.insert(kTarget);
-  EXPECT_EQ(1, Write());
+  EXPECT_EQ(SaveOutcome::Written, Save().outcome);
   EXPECT_TRUE(t.messages.Messages().empty());
 }
 
-TEST_F(ExportFrameTest, CreateFailureIsAWarning) {
+TEST_F(ExportFrameTest, CreateFailureIsAWarningAndAnswersTheNamesWithTheNewExtension) {
   t.files.uncreatable.insert(kTarget);
-  EXPECT_EQ(0, Write());
+  SavedPlan saved = Save();
+  EXPECT_EQ(SaveOutcome::NotCreated, saved.outcome);
+  EXPECT_STREQ(kTarget, saved.path);
+  EXPECT_STREQ("plan.pln", saved.name);
   ExpectOnlyMessage("Failed to create MS Flight Simulator Flight plan plan.pln", MessageKind::Warning,
                     MessageButtons::Ok);
   EXPECT_TRUE(t.files.files.empty());
@@ -99,39 +93,34 @@ TEST_F(ExportFrameTest, WriteFailureLeavesNoPartialFileAndTheOldOneUntouched) {
   // waypoint line (the header takes 22 writes: a text and a line end per line).
   for (int failingWrite : {1, 25}) {
     SCOPED_TRACE(failingWrite);
-    TestApp fresh;
-    MakeZurichGenevaRoute(fresh.app.route);
+    TestPorts fresh;
     fresh.files.files[kTarget] = kOldPlan;
     fresh.files.FailWrite(failingWrite);
     fresh.messages.Answer(MessageAnswer::Yes);
-    char freshPath[260] = "C:\\Flights\\plan.pln";
-    char freshName[260] = "plan.pln";
-    EXPECT_EQ(0, WriteMsfsPlan(fresh.app, freshPath, freshName));
-    ASSERT_EQ(2u, fresh.messages.Messages().size());
-    const RecordedMessage& error = fresh.messages.Messages()[1];
-    EXPECT_EQ("Error while writing to MS FS Flightplan file plan.pln", error.text);
-    EXPECT_EQ("error", DescribeKind(error.kind));
+    SavedPlan saved = SavePlan(Msfs(), plan.Input(), kTarget, "plan.pln", fresh.Save());
+    EXPECT_EQ(SaveOutcome::NotWritten, saved.outcome);
+    EXPECT_TRUE(ShowedMessages(
+        fresh.messages,
+        {{"An MS Flight Simulator Flight plan plan.pln already exists!\nDo you want to overwrite it?",
+          MessageKind::Warning, MessageButtons::YesNo},
+         {"Error while writing to MS FS Flightplan file plan.pln", MessageKind::Error, MessageButtons::Ok}}));
     EXPECT_EQ(kOldPlan, fresh.files.files[kTarget]);
     EXPECT_EQ(0, fresh.files.openReplacements);
-    EXPECT_TRUE(fresh.app.route.routeUnsaved);
   }
 }
 
 TEST_F(ExportFrameTest, AFailureThatShowsOnlyAtCloseIsAWriteError) {
   t.files.failCommit = true;
-  EXPECT_EQ(0, Write());
+  EXPECT_EQ(SaveOutcome::NotWritten, Save().outcome);
   ExpectOnlyMessage("Error while writing to MS FS Flightplan file plan.pln", MessageKind::Error,
                     MessageButtons::Ok);
   EXPECT_TRUE(t.files.files.empty());
-  EXPECT_TRUE(t.app.route.routeUnsaved);
 }
 
 TEST_F(ExportFrameTest, ANameThatCannotTakeItsExtensionIsNotCreated) {
   std::string longName(257, 'n');
   longName += ".";
-  std::strcpy(name, longName.c_str());
-  std::strcpy(path, longName.c_str());
-  EXPECT_EQ(0, Write());
+  EXPECT_EQ(SaveOutcome::NotCreated, Save(longName, longName).outcome);
   ExpectOnlyMessage("Failed to create MS Flight Simulator Flight plan " + longName,
                     MessageKind::Warning, MessageButtons::Ok);
   EXPECT_TRUE(t.files.files.empty());
@@ -142,23 +131,18 @@ TEST_F(ExportFrameTest, ANameThatCannotTakeItsExtensionIsNotCreated) {
 TEST(StdioExportFrame, ReplacesTheTargetAndLeavesNoTemporaryFile) {
   TemporaryFolder folder;
   StdioFileSystem disk;
-  TestApp t;
-  t.app.host.files = &disk;
-  MakeZurichGenevaRoute(t.app.route);
-  t.window.checked[kVfrRadio] = true;
-  t.window.checked[kVorToVorRadio] = true;
+  FakeMessagePort messages;
+  TestPlan plan = ZurichGenevaPlan();
   std::string target = folder.File("plan.pln");
   WriteBytes(target, kOldPlan);
 
-  char path[260];
-  char name[260] = "plan.txt";
-  std::snprintf(path, sizeof path, "%s", folder.File("plan.txt").c_str());
-  t.messages.Answer(MessageAnswer::No);
-  EXPECT_EQ(0, WriteMsfsPlan(t.app, path, name));
+  std::string path = folder.File("plan.txt");
+  messages.Answer(MessageAnswer::No);
+  EXPECT_EQ(SaveOutcome::Declined, SavePlan(Msfs(), plan.Input(), path.c_str(), "plan.txt", {disk, messages}).outcome);
   EXPECT_EQ(kOldPlan, ReadBytes(target));
 
-  t.messages.Answer(MessageAnswer::Yes);
-  EXPECT_EQ(1, WriteMsfsPlan(t.app, path, name));
+  messages.Answer(MessageAnswer::Yes);
+  EXPECT_EQ(SaveOutcome::Written, SavePlan(Msfs(), plan.Input(), path.c_str(), "plan.txt", {disk, messages}).outcome);
   EXPECT_TRUE(MatchesGolden(ReadBytes(target), "msfs/zurich-geneva.pln"));
   EXPECT_EQ("plan.pln;", folder.Listing());
 }

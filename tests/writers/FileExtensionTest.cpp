@@ -59,6 +59,11 @@ TEST(FileNamePartOf, TakesTheTextAfterTheLastSeparator) {
   EXPECT_STREQ("plan.txt", FileNamePartOf("C:plan.txt"));
   EXPECT_STREQ("plan.txt", FileNamePartOf("plan.txt"));
   EXPECT_STREQ("", FileNamePartOf("C:\\Flights\\"));
+  EXPECT_STREQ("", FileNamePartOf(""));
+  EXPECT_STREQ("lszh", FileNamePartOf("C:\\Plans.v2\\lszh"));
+  EXPECT_STREQ("lszh.txt", FileNamePartOf("\\\\server\\share\\lszh.txt"));
+  const char* path = "C:\\Plans\\lszh.txt";
+  EXPECT_EQ(path + 9, FileNamePartOf(path)) << "the answer points into the path";
 }
 
 }  // namespace

@@ -8,47 +8,27 @@
 
 #include "host/UserLocale.h"
 #include "support/Files.h"
-#include "support/TestApp.h"
 #include "support/TestRoutes.h"
-#include "writers/PlanWriters.h"
+#include "writers/MsfsWriter.h"
+#include "writers/WriterTestSupport.h"
 
 namespace {
 
-constexpr const char* kPath = "out/plan.pln";
-
 class MsfsWriterTest : public ::testing::Test {
  protected:
-  MsfsWriterTest() {
-    MakeZurichGenevaRoute(t.app.route);
-    Choose(kVfrRadio, kVorToVorRadio);
-  }
-
-  void Choose(int flightType, int routeType) {
-    t.window.checked.clear();
-    t.window.checked[flightType] = true;
-    t.window.checked[routeType] = true;
-  }
-
   // Writes the plan and returns its bytes.
-  std::string Written() {
-    char path[260];
-    char name[260] = "plan.pln";
-    std::strcpy(path, kPath);
-    t.files.files.erase(kPath);
-    EXPECT_EQ(1, WriteMsfsPlan(t.app, path, name));
-    return t.files.files[kPath];
-  }
+  std::string Written() { return WrittenBy(plan, WriteMsfsPlan); }
 
   // The line of the written plan that starts with `key`, without its CR LF.
   std::string Line(const std::string& key) {
-    std::string plan = Written();
-    std::size_t start = plan.find("\r\n" + key);
+    std::string written = Written();
+    std::size_t start = written.find("\r\n" + key);
     if (start == std::string::npos) return "<no line " + key + ">";
     start += 2;
-    return plan.substr(start, plan.find("\r\n", start) - start);
+    return written.substr(start, written.find("\r\n", start) - start);
   }
 
-  TestApp t;
+  TestPlan plan = ZurichGenevaPlan();
 };
 
 TEST_F(MsfsWriterTest, ZurichGenevaOverTraMatchesTheGoldenFile) {
@@ -56,53 +36,56 @@ TEST_F(MsfsWriterTest, ZurichGenevaOverTraMatchesTheGoldenFile) {
 }
 
 TEST_F(MsfsWriterTest, TwoAirportRouteHasThirteenHeaderLinesAndTwoWaypoints) {
-  MakeTwoAirportRoute(t.app.route);
-  Choose(kIfrRadio, kHighAirwaysRadio);
+  plan = TwoAirportPlan();
+  plan.flightRules = FlightRules::Ifr;
+  plan.routeKind = RouteKind::HighAirways;
   EXPECT_TRUE(MatchesGolden(Written(), "msfs/two-airports-ifr-high.pln"));
 }
 
 // Amsterdam lies 11 ft below sea level: every line that carries its altitude
 // gives the sign once, in ten characters, where readers expect it.
 TEST_F(MsfsWriterTest, BelowSeaLevelDepartureMatchesTheGoldenFile) {
-  RouteTable& route = t.app.route;
-  route = RouteTable{};
+  plan = TestPlan{};
+  RouteTable& route = plan.route;
   AddTestRow(route, 'A', "EHAM", "Amsterdam Airport Schiphol", 'N', 52, 18.48, 'E', 4, 45.83, -11.0);
   AddTestRow(route, 'N', "SPY", "SPY", 'N', 52, 32.4, 'E', 4, 51.17, -0.5);
   AddTestRow(route, 'A', "EHKD", "De Kooy Airfield", 'N', 52, 55.46, 'E', 4, 46.85, 3.0);
-  std::strcpy(route.departureRunway, "18R 12467 ");
+  plan.departureRunway = "18R 12467 ";
   EXPECT_TRUE(MatchesGolden(Written(), "msfs/below-sea-level.pln"));
 }
 
-TEST_F(MsfsWriterTest, EachRadioButtonGivesItsLine) {
+TEST_F(MsfsWriterTest, EachFlightAndRouteTypeGivesItsLine) {
   const struct {
-    int flightType;
-    int routeType;
+    FlightRules flightRules;
+    RouteKind routeKind;
     const char* typeLine;
     const char* routeTypeLine;
   } cases[] = {
-      {kVfrRadio, kDirectGpsRadio, "type=VFR", "routetype=0"},
-      {kIfrRadio, kVorToVorRadio, "type=IFR", "routetype=1"},
-      {kVfrRadio, kLowAirwaysRadio, "type=VFR", "routetype=2"},
-      {kIfrRadio, kHighAirwaysRadio, "type=IFR", "routetype=3"},
+      {FlightRules::Vfr, RouteKind::DirectGps, "type=VFR", "routetype=0"},
+      {FlightRules::Ifr, RouteKind::VorToVor, "type=IFR", "routetype=1"},
+      {FlightRules::Vfr, RouteKind::LowAirways, "type=VFR", "routetype=2"},
+      {FlightRules::Ifr, RouteKind::HighAirways, "type=IFR", "routetype=3"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.routeTypeLine);
-    Choose(c.flightType, c.routeType);
+    plan.flightRules = c.flightRules;
+    plan.routeKind = c.routeKind;
     EXPECT_EQ(c.typeLine, Line("type="));
     EXPECT_EQ(c.routeTypeLine, Line("routetype="));
   }
 }
 
-TEST_F(MsfsWriterTest, NoButtonChosenInAGroupWritesNoLineForIt) {
-  t.window.checked.clear();
-  std::string plan = Written();
-  EXPECT_EQ(std::string::npos, plan.find("type="));
-  EXPECT_NE(std::string::npos, plan.find("description=LSZH, LSGG\r\ncruising_altitude=5500\r\n"));
+TEST_F(MsfsWriterTest, NoTypeChosenWritesNoLineForIt) {
+  plan.flightRules = FlightRules::None;
+  plan.routeKind = RouteKind::None;
+  std::string written = Written();
+  EXPECT_EQ(std::string::npos, written.find("type="));
+  EXPECT_NE(std::string::npos, written.find("description=LSZH, LSGG\r\ncruising_altitude=5500\r\n"));
 }
 
 TEST_F(MsfsWriterTest, NumbersFollowTheCConversions) {
-  RouteTable& route = t.app.route;
-  route = RouteTable{};
+  plan = TestPlan{};
+  RouteTable& route = plan.route;
   AddTestRow(route, 'A', "FOOO", "Foo", 'N', 5, 3.456, 'W', 100, 0.0, -12.5);
   AddTestRow(route, 'I', "X", "X", 's', 0, 59.999, 'e', 8, 9.994, 4000.0);
   AddTestRow(route, 'A', "BARR", "Bar", 'S', 45, 0.0, 'E', 8, 30.0, 0.0);
@@ -127,15 +110,15 @@ TEST_F(MsfsWriterTest, DeparturePositionIsTheFirstWordOfTheRunway) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.runway);
-    std::strcpy(t.app.route.departureRunway, c.runway);
+    plan.departureRunway = c.runway;
     EXPECT_EQ(c.line, Line("departure_position="));
   }
 }
 
 TEST_F(MsfsWriterTest, LongNamesAndIdentsAreWrittenWhole) {
   std::string fifty(50, 'N');
-  std::strcpy(t.app.route.rows[0].name, fifty.c_str());
-  std::strcpy(t.app.route.rows[0].ident, "ABCDE");
+  std::strcpy(plan.route.rows[0].name, fifty.c_str());
+  std::strcpy(plan.route.rows[0].ident, "ABCDE");
   EXPECT_EQ("departure_name=" + fifty, Line("departure_name="));
   EXPECT_EQ("title=ABCDE to LSGG", Line("title="));
 }

@@ -6,7 +6,7 @@
 #include "support/Bytes.h"
 #include "support/Files.h"
 #include "support/TestRoutes.h"
-#include "writers/PlanWriters.h"
+#include "writers/NavWriter.h"
 #include "writers/WriterTestSupport.h"
 
 namespace {
@@ -18,27 +18,24 @@ constexpr std::size_t TextBlockAt(std::size_t i) { return EntryAt(i) + 197; }
 const std::string kTextBlock = std::string("no file", 7) + '\0' + std::string(248, ' ');
 
 TEST(NavWriter, ZurichGenevaOverTraMatchesTheGoldenFile) {
-  TestApp t;
-  MakeZurichGenevaRoute(t.app.route);
-  std::string plan = WrittenBy(t, WriteNavPlan);
+  TestPlan zurichGeneva = ZurichGenevaPlan();
+  std::string plan = WrittenBy(zurichGeneva, WriteNavPlan);
   EXPECT_TRUE(MatchesGolden(plan, "nav/zurich-geneva.pln"));
 
   ASSERT_EQ(1367u, plan.size());
   EXPECT_EQ(std::string("\x24\x27\x00\x00\x03\x00\x00\x00", 8), plan.substr(0, 8));
   const int32_t codes[] = {4, 3, 4};
   for (std::size_t i = 0; i < 3; ++i) {
-    SCOPED_TRACE(t.app.route.rows[i].ident);
+    SCOPED_TRACE(zurichGeneva.route.rows[i].ident);
     EXPECT_EQ(codes[i], Int32At(plan, EntryAt(i)));
-    EXPECT_EQ(t.app.route.rows[i].latitude, DoubleAt(plan, EntryAt(i) + 4));
-    EXPECT_EQ(std::string(t.app.route.rows[i].ident), FieldAt(plan, EntryAt(i) + 36, 6).c_str());
+    EXPECT_EQ(zurichGeneva.route.rows[i].latitude, DoubleAt(plan, EntryAt(i) + 4));
+    EXPECT_EQ(std::string(zurichGeneva.route.rows[i].ident), FieldAt(plan, EntryAt(i) + 36, 6).c_str());
     EXPECT_EQ(kTextBlock, FieldAt(plan, TextBlockAt(i), 256));
   }
 }
 
 TEST(NavWriter, TwoAirportRouteGivesTwoEntriesIn914Bytes) {
-  TestApp t;
-  MakeTwoAirportRoute(t.app.route);
-  std::string plan = WrittenBy(t, WriteNavPlan);
+  std::string plan = WrittenBy(TwoAirportPlan(), WriteNavPlan);
   EXPECT_TRUE(MatchesGolden(plan, "nav/two-airports.pln"));
   ASSERT_EQ(914u, plan.size());
   EXPECT_EQ(2, Int32At(plan, 4));

@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include "host/PathSeparator.h"
-#include "support/TestApp.h"
+#include "host/Paths.h"
 #include "support/TestRoutes.h"
+#include "writers/FormatRegistry.h"
 #include "writers/OutputPath.h"
 
 namespace {
@@ -17,20 +17,22 @@ const std::string kSeparator(1, kPathSeparator);
 class OutputPathTest : public ::testing::Test {
  protected:
   OutputPathTest() {
-    MakeTwoAirportRoute(t.app.route);
-    std::snprintf(t.app.route.rows[1].ident, sizeof t.app.route.rows[1].ident, "LSGA");
-    std::snprintf(t.app.settings.sourceFileName, kPathSize, "route.txt");
+    MakeTwoAirportRoute(route);
+    std::snprintf(route.rows[1].ident, sizeof route.rows[1].ident, "LSGA");
     std::snprintf(name, sizeof name, "previous.sbp");
   }
 
-  // Runs the naming into `path` and `name` and answers its result.
+  // Runs the naming, with the extension naming gives the type number, into
+  // `path` and `name` and answers its result.
   bool Make(int rule, const std::string& folder, int exportType) {
-    t.app.settings.autogenMode = rule;
     std::snprintf(path, sizeof path, "untouched");
-    return MakeOutputPath(t.app, folder.c_str(), path, name, exportType);
+    NamingInput naming{rule, sourceFileName.c_str(), namingRoute};
+    return MakeOutputPath(naming, folder.c_str(), ExtensionForExportCode(exportType), path, name);
   }
 
-  TestApp t;
+  RouteTable route{};
+  const RouteTable* namingRoute = &route;
+  std::string sourceFileName = "route.txt";
   char path[kPathSize];
   char name[kPathSize];
 };
@@ -62,13 +64,13 @@ TEST_F(OutputPathTest, RuleThreeChangesOnlyTheExtensionTypeByType) {
 }
 
 TEST_F(OutputPathTest, ASourceNameWithoutDotStaysWithoutExtension) {
-  std::snprintf(t.app.settings.sourceFileName, kPathSize, "route");
+  sourceFileName = "route";
   EXPECT_TRUE(Make(0, "Flights", 2));
   EXPECT_STREQ("route", name);
 }
 
 TEST_F(OutputPathTest, OnlyTheLastDotOfAnAirportNameCounts) {
-  std::snprintf(t.app.route.rows[0].name, sizeof t.app.route.rows[0].name, "St.Gallen");
+  std::snprintf(route.rows[0].name, sizeof route.rows[0].name, "St.Gallen");
   EXPECT_TRUE(Make(2, "Flights", 2));
   EXPECT_STREQ("St.Gallen to Geneva.prg", name);
 }
@@ -95,27 +97,30 @@ TEST_F(OutputPathTest, TakesOnlyThisPlatformsSeparatorsAsTheFoldersEnd) {
   }
 }
 
-TEST_F(OutputPathTest, KeepsTheNameForRulesOneAndTwoWhenNoRouteWasBuilt) {
-  t.app.route = RouteTable{};
-  for (int rule : {1, 2}) {
-    SCOPED_TRACE("rule " + std::to_string(rule));
-    std::snprintf(name, sizeof name, "previous.sbp");
-    EXPECT_TRUE(Make(rule, "Flights", 3));
-    EXPECT_STREQ("previous.apl", name);
+TEST_F(OutputPathTest, KeepsTheNameForRulesOneAndTwoWhenNoRouteWasRead) {
+  const RouteTable empty{};
+  for (const RouteTable* noRoute : {&empty, static_cast<const RouteTable*>(nullptr)}) {
+    namingRoute = noRoute;
+    for (int rule : {1, 2}) {
+      SCOPED_TRACE("rule " + std::to_string(rule) + (noRoute == nullptr ? ", no route" : ", no rows"));
+      std::snprintf(name, sizeof name, "previous.sbp");
+      EXPECT_TRUE(Make(rule, "Flights", 3));
+      EXPECT_STREQ("previous.apl", name);
+    }
   }
 }
 
 TEST_F(OutputPathTest, ReplacesCharactersAFileNameMayNotHold) {
-  std::snprintf(t.app.route.rows[0].name, sizeof t.app.route.rows[0].name, "Not found in Airport/Runway Data file!");
+  std::snprintf(route.rows[0].name, sizeof route.rows[0].name, "Not found in Airport/Runway Data file!");
   EXPECT_TRUE(Make(2, "Flights", 1));
   EXPECT_STREQ("Not found in Airport_Runway Data file! to Geneva.pln", name);
   EXPECT_EQ("Flights" + kSeparator + "Not found in Airport_Runway Data file! to Geneva.pln", path);
 
-  std::snprintf(t.app.route.rows[0].name, sizeof t.app.route.rows[0].name, "a\\b/c:d*e?f\"g<h>i|j\tk");
+  std::snprintf(route.rows[0].name, sizeof route.rows[0].name, "a\\b/c:d*e?f\"g<h>i|j\tk");
   EXPECT_TRUE(Make(2, "Flights", 1));
   EXPECT_STREQ("a_b_c_d_e_f_g_h_i_j_k to Geneva.pln", name);
 
-  std::snprintf(t.app.route.rows[0].ident, sizeof t.app.route.rows[0].ident, "A/B:C");
+  std::snprintf(route.rows[0].ident, sizeof route.rows[0].ident, "A/B:C");
   EXPECT_TRUE(Make(1, "Flights", 1));
   EXPECT_STREQ("A_B_C-LSGA.pln", name);
 }
@@ -135,7 +140,7 @@ TEST_F(OutputPathTest, RefusesAPathThatDoesNotFitRatherThanShorteningIt) {
 
 TEST_F(OutputPathTest, RefusesANameThatCannotTakeItsExtension) {
   std::string longName(257, 'n');
-  std::snprintf(t.app.settings.sourceFileName, kPathSize, "%s.t", longName.c_str());
+  sourceFileName = longName + ".t";
   EXPECT_FALSE(Make(0, "", 2));
   EXPECT_STREQ("", path);
   EXPECT_EQ(longName + ".t", name);

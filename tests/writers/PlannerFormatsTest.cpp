@@ -9,9 +9,11 @@
 
 #include "host/StdioFileSystem.h"
 #include "support/Bytes.h"
+#include "support/FakeMessagePort.h"
 #include "support/Files.h"
 #include "support/TestRoutes.h"
-#include "writers/PlanWriters.h"
+#include "writers/NavWriter.h"
+#include "writers/SfpWriter.h"
 #include "writers/WriterTestSupport.h"
 
 namespace {
@@ -24,14 +26,14 @@ void MakeRouteOverAnIntersection(RouteTable& route) {
 }
 
 TEST(PlannerFormats, AnIntersectionIsNineForSfpAndThirteenForNavAndAllElseIsEqual) {
-  TestApp t;
-  MakeRouteOverAnIntersection(t.app.route);
-  std::string sfp = WrittenBy(t, WriteSfpPlan);
-  std::string nav = WrittenBy(t, WriteNavPlan);
+  TestPlan plan;
+  MakeRouteOverAnIntersection(plan.route);
+  std::string sfp = WrittenBy(plan, WriteSfpPlan);
+  std::string nav = WrittenBy(plan, WriteNavPlan);
   ASSERT_EQ(8u + 197 * 3, sfp.size());
   ASSERT_EQ(8u + 453 * 3, nav.size());
   for (std::size_t i = 0; i < 3; ++i) {
-    SCOPED_TRACE(t.app.route.rows[i].ident);
+    SCOPED_TRACE(plan.route.rows[i].ident);
     std::string sfpRecord = sfp.substr(8 + 197 * i, 197);
     std::string navRecord = nav.substr(8 + 453 * i, 197);
     EXPECT_EQ(sfpRecord.substr(4), navRecord.substr(4));
@@ -51,9 +53,9 @@ TEST(PlannerFormats, EachFormatCodesTheTypeLettersByItsOwnTable) {
                  {"NAV", WriteNavPlan, 453, {4, 1, 3, 13, 9, 4}}};
   for (const auto& f : formats) {
     SCOPED_TRACE(f.format);
-    TestApp t;
-    for (char type : types) AddTestRow(t.app.route, type, "WPT", "WPT", 'N', 47, 0.0, 'E', 8, 0.0, 0.0);
-    std::string plan = WrittenBy(t, f.writer);
+    TestPlan input;
+    for (char type : types) AddTestRow(input.route, type, "WPT", "WPT", 'N', 47, 0.0, 'E', 8, 0.0, 0.0);
+    std::string plan = WrittenBy(input, f.writer);
     ASSERT_EQ(8 + f.entrySize * 6, plan.size());
     for (std::size_t i = 0; i < 6; ++i) {
       SCOPED_TRACE(types[i]);
@@ -80,18 +82,17 @@ TEST(PlannerFormats, DoublesHoldingLineFeedBytesKeepTheFileLengthExactOnDisk) {
     SCOPED_TRACE(f.format);
     TemporaryFolder folder;
     StdioFileSystem disk;
-    TestApp t;
-    t.app.host.files = &disk;
-    MakeRouteOverAnIntersection(t.app.route);
+    FakeMessagePort messages;
+    TestPlan input;
+    MakeRouteOverAnIntersection(input.route);
     for (std::size_t i = 0; i < 3; ++i) {
-      t.app.route.rows[i].latitude = lineFeedy;
-      t.app.route.rows[i].longitude = -lineFeedy;
-      t.app.route.rows[i].altitude = altitude;
+      input.route.rows[i].latitude = lineFeedy;
+      input.route.rows[i].longitude = -lineFeedy;
+      input.route.rows[i].altitude = altitude;
     }
-    char path[260];
-    char name[260] = "plan.txt";
-    std::snprintf(path, sizeof path, "%s", folder.File("plan.txt").c_str());
-    ASSERT_EQ(1, f.writer(t.app, path, name));
+    SavedPlan saved = SavePlan(TypeWrittenBy(f.writer), input.Input(), folder.File("plan.txt").c_str(), "plan.txt",
+                               {disk, messages});
+    ASSERT_EQ(SaveOutcome::Written, saved.outcome);
 
     std::string plan = ReadBytes(folder.File("plan.pln"));
     ASSERT_EQ(8 + f.entrySize * 3, plan.size());

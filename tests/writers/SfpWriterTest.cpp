@@ -6,7 +6,7 @@
 #include "support/Bytes.h"
 #include "support/Files.h"
 #include "support/TestRoutes.h"
-#include "writers/PlanWriters.h"
+#include "writers/SfpWriter.h"
 #include "writers/WriterTestSupport.h"
 
 namespace {
@@ -15,9 +15,8 @@ namespace {
 constexpr std::size_t RecordAt(std::size_t i) { return 8 + 197 * i; }
 
 TEST(SfpWriter, ZurichGenevaOverTraMatchesTheGoldenFile) {
-  TestApp t;
-  MakeZurichGenevaRoute(t.app.route);
-  std::string plan = WrittenBy(t, WriteSfpPlan);
+  TestPlan zurichGeneva = ZurichGenevaPlan();
+  std::string plan = WrittenBy(zurichGeneva, WriteSfpPlan);
   EXPECT_TRUE(MatchesGolden(plan, "sfp/zurich-geneva.pln"));
 
   ASSERT_EQ(599u, plan.size());
@@ -29,7 +28,7 @@ TEST(SfpWriter, ZurichGenevaOverTraMatchesTheGoldenFile) {
   } records[] = {{4, "LSZH", "Zurich"}, {3, "TRA", "TRA"}, {4, "LSGG", "Geneva"}};
   for (std::size_t i = 0; i < 3; ++i) {
     SCOPED_TRACE(records[i].ident);
-    const WaypointRow& row = t.app.route.rows[i];
+    const WaypointRow& row = zurichGeneva.route.rows[i];
     EXPECT_EQ(records[i].code, Int32At(plan, RecordAt(i)));
     EXPECT_EQ(row.latitude, DoubleAt(plan, RecordAt(i) + 4));
     EXPECT_EQ(row.longitude, DoubleAt(plan, RecordAt(i) + 12));
@@ -43,9 +42,7 @@ TEST(SfpWriter, ZurichGenevaOverTraMatchesTheGoldenFile) {
 }
 
 TEST(SfpWriter, TwoAirportRouteGivesTwoAirportRecordsIn402Bytes) {
-  TestApp t;
-  MakeTwoAirportRoute(t.app.route);
-  std::string plan = WrittenBy(t, WriteSfpPlan);
+  std::string plan = WrittenBy(TwoAirportPlan(), WriteSfpPlan);
   EXPECT_TRUE(MatchesGolden(plan, "sfp/two-airports.pln"));
   ASSERT_EQ(402u, plan.size());
   EXPECT_EQ(402, Int32At(plan, 4));

@@ -6,36 +6,22 @@
 
 #include "support/Files.h"
 #include "support/TestRoutes.h"
-#include "writers/PlanWriters.h"
+#include "writers/SquawkBoxWriter.h"
 #include "writers/WriterTestSupport.h"
 
 namespace {
 
 TEST(SquawkBoxWriter, ZurichGenevaOverTraMatchesTheGoldenFile) {
-  TestApp t;
-  MakeZurichGenevaRoute(t.app.route);
-  EXPECT_TRUE(MatchesGolden(WrittenBy(t, WriteSquawkBoxPlan), "squawkbox/zurich-geneva.sbp"));
+  EXPECT_TRUE(MatchesGolden(WrittenBy(ZurichGenevaPlan(), WriteSquawkBoxPlan), "squawkbox/zurich-geneva.sbp"));
 }
 
 TEST(SquawkBoxWriter, TwoAirportRouteWritesOnlyTheRouteLine) {
-  TestApp t;
-  MakeTwoAirportRoute(t.app.route);
-  EXPECT_TRUE(MatchesGolden(WrittenBy(t, WriteSquawkBoxPlan), "squawkbox/two-airports.sbp"));
-}
-
-TEST(SquawkBoxWriter, RouteDistanceAndTheSquawkBoxValueAreSetToZeroAndPrinted) {
-  TestApp t;
-  MakeZurichGenevaRoute(t.app.route);
-  t.app.route.routeDistance = 123.9;
-  t.app.route.squawkBoxValue = 77.0;
-  EXPECT_TRUE(MatchesGolden(WrittenBy(t, WriteSquawkBoxPlan), "squawkbox/zurich-geneva.sbp"));
-  EXPECT_EQ(0.0, t.app.route.routeDistance);
-  EXPECT_EQ(0.0, t.app.route.squawkBoxValue);
+  EXPECT_TRUE(MatchesGolden(WrittenBy(TwoAirportPlan(), WriteSquawkBoxPlan), "squawkbox/two-airports.sbp"));
 }
 
 TEST(SquawkBoxWriter, EachWaypointCarriesItsOwnAndTheNextRowsAltitude) {
-  TestApp t;
-  RouteTable& route = t.app.route;
+  TestPlan plan;
+  RouteTable& route = plan.route;
   AddTestRow(route, 'A', "KSFO", "San Francisco", 'N', 37, 37.14, 'W', 122, 22.49, 13.0);
   AddTestRow(route, 'N', "PYE", "PYE", 'N', 38, 4.8, 'W', 122, 52.07, 2499.6);
   AddTestRow(route, 'I', "NOALT", "NOALT", 'S', 0, 30.0, 'W', 0, 0.6, 0.0);  // read without altitude
@@ -47,7 +33,7 @@ TEST(SquawkBoxWriter, EachWaypointCarriesItsOwnAndTheNextRowsAltitude) {
       "I:NOALT:-0.500000:-0.010000:0:0:1555:0",
       "",
   };
-  EXPECT_EQ(expected, LinesOf(WrittenBy(t, WriteSquawkBoxPlan)));
+  EXPECT_EQ(expected, LinesOf(WrittenBy(plan, WriteSquawkBoxPlan)));
 }
 
 }  // namespace

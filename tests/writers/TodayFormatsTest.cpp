@@ -8,24 +8,29 @@
 
 #include "support/Files.h"
 #include "support/TestRoutes.h"
+#include "support/FakeDatePort.h"
 #include "writers/AiracCycle.h"
+#include "writers/GarminWriter.h"
+#include "writers/GpxWriter.h"
+#include "writers/MsfsXmlWriter.h"
 #include "writers/PlanText.h"
 #include "writers/RunwayWord.h"
 #include "writers/WriterTestSupport.h"
+#include "writers/XPlaneWriter.h"
 
 namespace {
 
 struct TodayFormat {
-  ExportCode code;
+  PlanWriter writer;
   const char* golden;  // folder and extension of its golden files
   const char* extension;
 };
 
 constexpr TodayFormat kTodayFormats[] = {
-    {kExportMsfsXml, "msfs2020", ".pln"},
-    {kExportXPlane, "xplane", ".fms"},
-    {kExportGarmin, "garmin", ".fpl"},
-    {kExportGpx, "gpx", ".gpx"},
+    {WriteMsfsXmlPlan, "msfs2020", ".pln"},
+    {WriteXPlanePlan, "xplane", ".fms"},
+    {WriteGarminPlan, "garmin", ".fpl"},
+    {WriteGpxPlan, "gpx", ".gpx"},
 };
 
 // Santiago to Mendoza, south and west: names in Windows-1252 with "&" and "<",
@@ -43,16 +48,10 @@ void MakeEveryEdgeRoute(RouteTable& route) {
   route.cruiseAltitude = 12000;
 }
 
-std::string Written(TestApp& t, ExportCode code) { return WrittenBy(t, FindExportType(code)->writer); }
-
 TEST(TodayFormats, ZurichGenevaMatchesTheGoldenFiles) {
   for (const TodayFormat& format : kTodayFormats) {
     SCOPED_TRACE(format.golden);
-    TestApp t;
-    MakeZurichGenevaRoute(t.app.route);
-    t.window.checked[kVfrRadio] = true;
-    t.window.checked[kVorToVorRadio] = true;
-    EXPECT_TRUE(MatchesGolden(Written(t, format.code),
+    EXPECT_TRUE(MatchesGolden(WrittenBy(ZurichGenevaPlan(), format.writer),
                               std::string(format.golden) + "/zurich-geneva" + format.extension));
   }
 }
@@ -60,22 +59,25 @@ TEST(TodayFormats, ZurichGenevaMatchesTheGoldenFiles) {
 TEST(TodayFormats, ARouteOfEveryEdgeMatchesTheGoldenFiles) {
   for (const TodayFormat& format : kTodayFormats) {
     SCOPED_TRACE(format.golden);
-    TestApp t;
-    MakeEveryEdgeRoute(t.app.route);
-    t.window.checked[kIfrRadio] = true;
-    t.window.checked[kHighAirwaysRadio] = true;
-    EXPECT_TRUE(MatchesGolden(Written(t, format.code), std::string(format.golden) + "/every-edge" + format.extension));
+    TestPlan plan;
+    MakeEveryEdgeRoute(plan.route);
+    plan.flightRules = FlightRules::Ifr;
+    plan.routeKind = RouteKind::HighAirways;
+    EXPECT_TRUE(
+        MatchesGolden(WrittenBy(plan, format.writer), std::string(format.golden) + "/every-edge" + format.extension));
   }
 }
 
 // The X-Plane header must keep its third line: with no date the cycle is 0000.
 TEST(TodayFormats, XPlaneNamesTheCycleOfTheDateOrZeroWithoutOne) {
-  TestApp t;
-  MakeTwoAirportRoute(t.app.route);
-  t.dates.day = {2020, 12, 31, 4};
-  EXPECT_EQ("CYCLE 2014", LinesOf(Written(t, kExportXPlane))[2]);
-  t.dates.available = false;
-  EXPECT_EQ("CYCLE 0000", LinesOf(Written(t, kExportXPlane))[2]);
+  TestPlan plan = TwoAirportPlan();
+  FakeDatePort dates;
+  dates.day = {2020, 12, 31, 4};
+  plan.date = ReadConversionDate(&dates);
+  EXPECT_EQ("CYCLE 2014", LinesOf(WrittenBy(plan, WriteXPlanePlan))[2]);
+  dates.available = false;
+  plan.date = ReadConversionDate(&dates);
+  EXPECT_EQ("CYCLE 0000", LinesOf(WrittenBy(plan, WriteXPlanePlan))[2]);
 }
 
 // Published cycle starts: a cycle takes the year of its first day, so 2020 had 14.

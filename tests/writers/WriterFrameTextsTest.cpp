@@ -1,92 +1,35 @@
-// Every writer runs the export frame with its own extension and its own four
-// texts, each shown with its kind and buttons: one table, looped over the export
-// types.
-#include <cstring>
+// Every format runs the save frame with its own extension and its own four texts,
+// each shown with its kind and buttons at its step: looped over the registry.
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "support/TestApp.h"
-#include "support/TestRoutes.h"
-#include "writers/ExportType.h"
+#include "support/TestPorts.h"
+#include "writers/FormatRegistry.h"
+#include "writers/SaveFrame.h"
+#include "writers/WriterTestSupport.h"
 
 namespace {
 
-// What the user sees from one writer, with the name "plan.txt" given.
-struct ExpectedFrameTexts {
-  ExportCode code;
-  const char* path;  // the final path, with the type's extension
-  const char* emptyName;
-  const char* overwriteQuestion;
-  const char* createFailure;
-  const char* writeError;
-};
-
-const ExpectedFrameTexts kExpected[] = {
-    {kExportMsfs, "out/plan.pln", "No MS Flight Simulator Flightplan Filename supplied!",
-     "An MS Flight Simulator Flight plan plan.pln already exists!\nDo you want to overwrite it?",
-     "Failed to create MS Flight Simulator Flight plan plan.pln",
-     "Error while writing to MS FS Flightplan file plan.pln"},
-    {kExportAcsGps, "out/plan.prg", "No ACS-GPS Flightplan Filename supplied!",
-     "An ACS-GPS Flight plan plan.prg already exists!\nDo you want to overwrite it?",
-     "Failed to create ACS-GPS Flight plan plan.prg",
-     "Error while writing to ACS-GPS Flightplan file plan.prg"},
-    {kExportRc99, "out/plan.apl", "No Radar Contact Flightplan Filename supplied!",
-     "An Radar Contact Flight plan plan.apl already exists!\nDo you want to overwrite it?",
-     "Failed to create Radar Contact Flight plan plan.apl",
-     "Error while writing to Radar Contact Flightplan file plan.apl"},
-    {kExportSqb, "out/plan.sbp", "No SquawkBox Flightplan Filename supplied!",
-     "An SquawkBox Flight plan plan.sbp already exists!\nDo you want to overwrite it?",
-     "Failed to create SquawkBox Flight plan plan.sbp",
-     "Error while writing to SquawkBox Flightplan file plan.sbp"},
-    {kExportSfp, "out/plan.pln", "No Super Flight Planner Flightplan Filename supplied!",
-     "An Super Flight Planner Flight plan plan.pln already exists!\nDo you want to overwrite it?",
-     "Failed to create Super Flight Planner Flight plan plan.pln",
-     "Error while writing to Super Flight Planner Flightplan file plan.pln"},
-    {kExportNav, "out/plan.pln", "No Nav Flight Planner Flightplan Filename supplied!",
-     "An Nav Flight Planner Flight plan plan.pln already exists!\nDo you want to overwrite it?",
-     "Failed to create Nav Flight Planner Flight plan plan.pln",
-     "Error while writing to Nav Flightplan file plan.pln"},
-    {kExportMsfsXml, "out/plan.pln", "No MSFS 2020/2024 Flightplan Filename supplied!",
-     "An MSFS 2020/2024 Flight plan plan.pln already exists!\nDo you want to overwrite it?",
-     "Failed to create MSFS 2020/2024 Flight plan plan.pln",
-     "Error while writing to MSFS 2020/2024 Flightplan file plan.pln"},
-    {kExportXPlane, "out/plan.fms", "No X-Plane Flightplan Filename supplied!",
-     "An X-Plane Flight plan plan.fms already exists!\nDo you want to overwrite it?",
-     "Failed to create X-Plane Flight plan plan.fms", "Error while writing to X-Plane Flightplan file plan.fms"},
-    {kExportGarmin, "out/plan.fpl", "No Garmin Flightplan Filename supplied!",
-     "A Garmin Flight plan plan.fpl already exists!\nDo you want to overwrite it?",
-     "Failed to create Garmin Flight plan plan.fpl", "Error while writing to Garmin Flightplan file plan.fpl"},
-    {kExportGpx, "out/plan.gpx", "No GPX Route Filename supplied!",
-     "A GPX Route plan.gpx already exists!\nDo you want to overwrite it?", "Failed to create GPX Route plan.gpx",
-     "Error while writing to GPX Route file plan.gpx"},
-};
-
-const ExpectedFrameTexts& ExpectedFor(ExportCode code) {
-  for (const ExpectedFrameTexts& expected : kExpected) {
-    if (expected.code == code) return expected;
-  }
-  ADD_FAILURE() << "no expected texts for export type " << code;
-  return kExpected[0];
-}
-
 constexpr const char* kOldPlan = "the plan that was there\r\n";
 
-// A fresh app with the Zurich-Geneva route, ready for one writer call.
-struct Scenario {
-  Scenario() {
-    MakeZurichGenevaRoute(t.app.route);
-    t.window.checked[kVfrRadio] = true;
-    t.window.checked[kDirectGpsRadio] = true;
-    std::strcpy(path, "out/plan.txt");
-    std::strcpy(name, "plan.txt");
-  }
-  int Write(const ExportType& type) { return type.writer(t.app, path, name); }
+// A text of the registry with the file name in place of its "%s".
+std::string Named(const char* text, const std::string& name) {
+  std::string named = text;
+  std::size_t at = named.find("%s");
+  if (at != std::string::npos) named.replace(at, 2, name);
+  return named;
+}
 
-  TestApp t;
-  char path[260];
-  char name[260];
+// Fresh fake ports and the Zurich-Geneva plan, ready for one save of "out/plan.txt".
+struct Scenario {
+  SavedPlan Save(const ExportType& type, const char* path = "out/plan.txt") {
+    return SavePlan(type, plan.Input(), path, "plan.txt", t.Save());
+  }
+
+  TestPorts t;
+  TestPlan plan = ZurichGenevaPlan();
 };
 
 // The one message shown, as "kind/buttons: text".
@@ -97,57 +40,58 @@ std::string OnlyMessage(const Scenario& s) {
   return DescribeKind(m.kind) + "/" + DescribeButtons(m.buttons) + ": " + m.text;
 }
 
-TEST(WriterFrameTexts, EveryWriterShowsItsOwnTextsWithTheirKindsAndTheNewExtension) {
+TEST(WriterFrameTexts, EveryFormatShowsItsOwnTextsWithTheirKindsAndTheNewExtension) {
   for (const ExportType& type : kExportTypes) {
     SCOPED_TRACE(type.name);
-    const ExpectedFrameTexts& expected = ExpectedFor(type.code);
     ASSERT_NE(nullptr, type.writer);
+    const std::string name = std::string("plan") + type.extension;
+    const std::string path = "out/" + name;
+    const std::string question = Named(type.texts.exists, name) + "Do you want to overwrite it?";
     {
       SCOPED_TRACE("empty name");
       Scenario s;
-      s.path[0] = '\0';
-      EXPECT_EQ(0, s.Write(type));
-      EXPECT_EQ(std::string("error/OK: ") + expected.emptyName, OnlyMessage(s));
+      EXPECT_EQ(SaveOutcome::NoName, s.Save(type, "").outcome);
+      EXPECT_EQ(std::string("error/OK: ") + type.texts.emptyName, OnlyMessage(s));
       EXPECT_TRUE(s.t.files.files.empty());
     }
     {
       SCOPED_TRACE("overwrite refused");
       Scenario s;
-      s.t.files.files[expected.path] = kOldPlan;
+      s.t.files.files[path] = kOldPlan;
       s.t.messages.Answer(MessageAnswer::No);
-      EXPECT_EQ(0, s.Write(type));
-      EXPECT_EQ(std::string("warning/Yes/No: ") + expected.overwriteQuestion, OnlyMessage(s));
-      EXPECT_EQ(kOldPlan, s.t.files.files[expected.path]);
-      EXPECT_TRUE(s.t.app.route.routeUnsaved);
+      EXPECT_EQ(SaveOutcome::Declined, s.Save(type).outcome);
+      EXPECT_EQ("warning/Yes/No: " + question, OnlyMessage(s));
+      EXPECT_EQ(kOldPlan, s.t.files.files[path]);
     }
     {
       SCOPED_TRACE("overwrite accepted");
       Scenario s;
-      s.t.files.files[expected.path] = kOldPlan;
+      s.t.files.files[path] = kOldPlan;
       s.t.messages.Answer(MessageAnswer::Yes);
-      EXPECT_EQ(1, s.Write(type));
-      EXPECT_EQ(std::string("warning/Yes/No: ") + expected.overwriteQuestion, OnlyMessage(s));
-      EXPECT_NE(kOldPlan, s.t.files.files[expected.path]);
-      EXPECT_STREQ(expected.path, s.path);
-      EXPECT_STREQ(expected.path + 4, s.name);
-      EXPECT_FALSE(s.t.app.route.routeUnsaved);
+      SavedPlan saved = s.Save(type);
+      EXPECT_EQ(SaveOutcome::Written, saved.outcome);
+      EXPECT_EQ("warning/Yes/No: " + question, OnlyMessage(s));
+      EXPECT_NE(kOldPlan, s.t.files.files[path]);
+      EXPECT_EQ(path, saved.path);
+      EXPECT_EQ(name, saved.name);
     }
     {
       SCOPED_TRACE("create failure");
       Scenario s;
-      s.t.files.uncreatable.insert(expected.path);
-      EXPECT_EQ(0, s.Write(type));
-      EXPECT_EQ(std::string("warning/OK: ") + expected.createFailure, OnlyMessage(s));
+      s.t.files.uncreatable.insert(path);
+      EXPECT_EQ(SaveOutcome::NotCreated, s.Save(type).outcome);
+      EXPECT_EQ("warning/OK: " + Named(type.texts.createFailure, name), OnlyMessage(s));
     }
     {
       SCOPED_TRACE("write error");
       Scenario s;
       s.t.files.FailWrite(1);
-      EXPECT_EQ(0, s.Write(type));
-      EXPECT_EQ(std::string("error/OK: ") + expected.writeError, OnlyMessage(s));
-      EXPECT_EQ(0u, s.t.files.files.count(expected.path));
+      SavedPlan saved = s.Save(type);
+      EXPECT_EQ(SaveOutcome::NotWritten, saved.outcome);
+      EXPECT_EQ("error/OK: " + Named(type.texts.writeError, name), OnlyMessage(s));
+      EXPECT_EQ(path, saved.path);
+      EXPECT_EQ(0u, s.t.files.files.count(path));
       EXPECT_EQ(0, s.t.files.openReplacements);
-      EXPECT_TRUE(s.t.app.route.routeUnsaved);
     }
   }
 }

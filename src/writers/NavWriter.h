@@ -1,0 +1,7 @@
+// The Nav Flight Planner 3.x plan: a binary file of Planner waypoint records.
+#pragma once
+
+#include "writers/PlanInput.h"
+#include "writers/PlanStream.h"
+
+void WriteNavPlan(const PlanInput& plan, PlanStream& out);
