@@ -29,14 +29,15 @@ export NODE_PATH=$node_dir/node_modules
 passed=0
 failed=0
 
-# check SOURCE AIRPORTS: converts SOURCE into the four formats and reads them back.
+# check SOURCE AIRPORTS: converts SOURCE into every format and reads the plans
+# back: the schema checks here, then every module of checks/ (check-plans.js),
+# then every checks/*.sh with SOURCE AIRPORTS OUT.
 check() {
-  local source=$1 airports=$2 name out
+  local source=$1 airports=$2 name out script
   name=$(basename "$source" .txt)
   out=$work/plans/$name
   rm -rf "$out"
-  if ! "$converter" --quiet --force --format msfs2020,xplane,garmin,gpx --airports "$airports" --out-dir "$out" \
-       "$source"; then
+  if ! "$converter" --quiet --force --format all --airports "$airports" --out-dir "$out" "$source"; then
     echo "FAILED: $name was not converted"
     failed=$((failed + 1))
     return
@@ -47,9 +48,12 @@ check() {
     failures=1
   xmllint --noout "$out/MSFS2020/$name.pln" 2>>"$out/xmllint.log" || failures=1
   [ "$failures" -eq 0 ] || cat "$out/xmllint.log"
-  gpsbabel -r -i gpx -f "$out/GPX/$name.gpx" -o unicsv -F "$out/gpx.csv" || failures=1
-  node "$here/check-plans.js" "$source" "$airports" "$out/MSFS2020/$name.pln" "$out/XPLANE/$name.fms" \
-    "$out/GARMIN/$name.fpl" "$out/gpx.csv" || failures=1
+  gpsbabel -r -i gpx -f "$out/GPX/$name.gpx" -o unicsv -F "$out/GPX/$name.csv" || failures=1
+  node "$here/check-plans.js" "$source" "$airports" "$out" || failures=1
+  for script in "$here"/checks/*.sh; do
+    [ -e "$script" ] || continue
+    bash "$script" "$source" "$airports" "$out" || failures=1
+  done
   if [ "$failures" -eq 0 ]; then
     passed=$((passed + 1))
   else
