@@ -2,6 +2,7 @@
 // held to the registry.
 #include <algorithm>
 #include <fstream>
+#include <iterator>
 #include <set>
 #include <sstream>
 #include <string>
@@ -146,6 +147,22 @@ TEST(FormatRegistry, TheReadmeTableListsEveryFormatInRegistryOrder) {
     expected << "| " << type.title << " (`" << type.key << "`) | " << type.fileKind << " | " << type.readBy << " |\n";
   }
   EXPECT_EQ(expected.str(), ReadmeFormatTable()) << "README.md's format table should read:\n" << expected.str();
+}
+
+// The help page tells which file each simulator reads: every simulator target's
+// Save-as file type has its row there ("(*.ext)" left out, as the dialog shows it
+// after the name).
+TEST(FormatRegistry, TheHelpPageNamesEverySimulatorTarget) {
+  std::ifstream page(std::string(PLANTRANSIT_PROJECT_DIR) + "/docs/help.html");
+  std::string html((std::istreambuf_iterator<char>(page)), std::istreambuf_iterator<char>());
+  ASSERT_FALSE(html.empty());
+  for (const ExportType& type : kExportTypes) {
+    if (type.page != SettingsPage::Simulators) continue;
+    std::string fileType = type.filter.description;
+    fileType = fileType.substr(0, fileType.rfind(" ("));
+    EXPECT_NE(std::string::npos, html.find("<tr><td>" + fileType + "</td><td>" + type.extension))
+        << "docs/help.html has no row for " << fileType;
+  }
 }
 
 }  // namespace
