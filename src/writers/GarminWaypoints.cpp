@@ -15,7 +15,8 @@ namespace {
 
 constexpr std::size_t kIdentifierLength = 12;
 constexpr std::size_t kCommentLength = 25;
-constexpr int kDecimals = 6;
+constexpr int kDegreeDecimals = 6;     // as the plan writes positions, "%.6f"
+constexpr int kElevationDecimals = 2;  // and elevations, "%.2f"
 constexpr double kMetresPerFoot = 0.3048;
 constexpr const char* kUserWaypoint = "USER WAYPOINT";
 
@@ -91,14 +92,27 @@ struct SourceKey {
   const char* type;
 };
 
+// The entry of an earlier row of the same source key and position; the table's
+// size when there is none.
+std::size_t EntryOfSameWaypoint(const std::vector<GarminWaypoint>& table, const std::vector<SourceKey>& keys,
+                                const SourceKey& key, const GarminWaypoint& entry) {
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    if (keys[i].identifier == key.identifier && std::strcmp(keys[i].type, key.type) == 0 &&
+        SamePosition(table[i], entry)) {
+      return i;
+    }
+  }
+  return table.size();
+}
+
 GarminWaypoint EntryOf(const WaypointRow& row, const char* type) {
   GarminWaypoint entry;
   entry.type = type;
-  entry.latitude = WithoutNegativeZero(row.latitude, kDecimals);
-  entry.longitude = WithinLongitudeRange(row.longitude, kDecimals);
+  entry.latitude = WithoutNegativeZero(row.latitude, kDegreeDecimals);
+  entry.longitude = WithinLongitudeRange(row.longitude, kDegreeDecimals);
   entry.comment = GarminText(AsciiFromAnsi(PlaceName(row).c_str()), kCommentLength);
   entry.hasElevation = WaypointKindOf(row.type) == WaypointKind::Airport;
-  entry.elevationMetres = WithoutNegativeZero(row.altitude * kMetresPerFoot, 2);
+  entry.elevationMetres = WithoutNegativeZero(row.altitude * kMetresPerFoot, kElevationDecimals);
   return entry;
 }
 
@@ -153,18 +167,13 @@ GarminRoute MakeGarminRoute(const RouteTable& route, GarminLookup lookup) {
     const WaypointRow& row = route.rows[i];
     SourceKey key{SourceIdentifier(row.ident), TypeText(WaypointKindOf(row.type), lookup)};
     GarminWaypoint entry = EntryOf(row, key.type);
-    auto known = std::find_if(keys.begin(), keys.end(), [&](const SourceKey& k) {
-      return k.identifier == key.identifier && k.type == key.type &&
-             SamePosition(garmin.table[static_cast<std::size_t>(&k - keys.data())], entry);
-    });
-    if (known != keys.end()) {
-      garmin.points.push_back(static_cast<std::size_t>(known - keys.begin()));
-      continue;
+    std::size_t known = EntryOfSameWaypoint(garmin.table, keys, key, entry);
+    if (known == garmin.table.size()) {
+      NameEntry(entry, row, i, garmin.table, names);
+      garmin.table.push_back(entry);
+      keys.push_back(key);
     }
-    NameEntry(entry, row, i, garmin.table, names);
-    garmin.points.push_back(garmin.table.size());
-    garmin.table.push_back(entry);
-    keys.push_back(key);
+    garmin.points.push_back(known);
   }
   return garmin;
 }

@@ -1,15 +1,19 @@
 // The plans of today's simulators byte for byte, for the worked route and for a
 // route of every edge, and the rules they are written by: the AIRAC cycle, the
-// runway designator, the texts of Windows-1252 names. What real readers take
-// from these files is checked in tests/readers.
+// runway designator, the texts of Windows-1252 names, numbers and names as
+// readers take them. What real readers take from these files is checked in
+// tests/readers.
+#include <algorithm>
 #include <string>
 
 #include <gtest/gtest.h>
 
+#include "route/AirportLookup.h"
 #include "support/Files.h"
 #include "support/TestRoutes.h"
 #include "support/FakeDatePort.h"
 #include "writers/AiracCycle.h"
+#include "writers/GarminUserWriter.h"
 #include "writers/GarminWriter.h"
 #include "writers/GpxWriter.h"
 #include "writers/MsfsXmlWriter.h"
@@ -30,6 +34,7 @@ constexpr TodayFormat kTodayFormats[] = {
     {WriteMsfsXmlPlan, "msfs2020", ".pln"},
     {WriteXPlanePlan, "xplane", ".fms"},
     {WriteGarminPlan, "garmin", ".fpl"},
+    {WriteGarminUserPlan, "garmin-user", ".fpl"},
     {WriteGpxPlan, "gpx", ".gpx"},
 };
 
@@ -65,6 +70,60 @@ TEST(TodayFormats, ARouteOfEveryEdgeMatchesTheGoldenFiles) {
     plan.routeKind = RouteKind::HighAirways;
     EXPECT_TRUE(
         MatchesGolden(WrittenBy(plan, format.writer), std::string(format.golden) + "/every-edge" + format.extension));
+  }
+}
+
+// Nadi to Nuku'alofa across the date line: an airport the data did not find at
+// a longitude that rounds up to 180 east and an elevation that rounds to -0.00 m,
+// a VOR whose identifier loses its accent, a plain position at 180 east with an
+// altitude of -0, and an airport whose name was cut after a "_".
+void MakeDateLineRoute(RouteTable& route) {
+  route = RouteTable{};
+  AddTestRow(route, 'A', "NFFN", kAirportNotFoundText, 'S', 17, 45.0, 'E', 179, 59.99999999, -0.01);
+  AddTestRow(route, 'V', "\xC9LA", "\xC9LA", 'S', 18, 30.0, 'W', 178, 0.0, 9000);
+  AddTestRow(route, 'U', "POS", "POS", 'S', 19, 0.0, 'E', 180, 0.0, -0.0);
+  AddTestRow(route, 'A', "NFTF", "Fua'amotu_International_Airport_Tongatapu_Kingdom_", 'S', 21, 14.5, 'W', 175,
+             8.95, 126);
+  route.cruiseAltitude = 9000;
+}
+
+// Each line of `plan` without the blanks it starts with, ended by "\n".
+std::string Unindented(const std::string& plan) {
+  std::string text;
+  for (const std::string& line : LinesOf(plan)) {
+    text += line.substr(std::min(line.find_first_not_of(' '), line.size())) + "\n";
+  }
+  return text;
+}
+
+TEST(TodayFormats, NumbersAndNamesAreWrittenAsReadersTakeThem) {
+  const struct {
+    const char* what;
+    PlanWriter writer;
+    const char* text;  // lines of the plan, unindented
+  } cases[] = {
+      {"GPX: 180 east is 180 west", WriteGpxPlan, "<rtept lat=\"-19.000000\" lon=\"-180.000000\">\n"},
+      {"GPX: 180 east as written is 180 west, no negative zero", WriteGpxPlan,
+       "<rtept lat=\"-17.750000\" lon=\"-180.000000\">\n<ele>0.00</ele>\n"},
+      {"GPX: no name for an airport not found", WriteGpxPlan, "<name>NFFN</name>\n<type>Airport</type>\n"},
+      {"GPX: its identifier in the route's description", WriteGpxPlan, "<desc>NFFN to Fua'amotu International"},
+      {"GPX: no blank after a cut name", WriteGpxPlan,
+       "<desc>Fua'amotu International Airport Tongatapu Kingdom</desc>\n"},
+      {"Garmin: 180 east is 180 west", WriteGarminPlan, "<lat>-19.000000</lat>\n<lon>-180.000000</lon>\n"},
+      {"Garmin: no negative zero, no name for an airport not found", WriteGarminPlan,
+       "<lon>-180.000000</lon>\n<elevation>0.00</elevation>\n"},
+      {"Garmin: an identifier without its accent names a user waypoint", WriteGarminPlan,
+       "<identifier>ELA</identifier>\n<type>USER WAYPOINT</type>\n"},
+      {"X-Plane: no negative zero", WriteXPlanePlan, "28 POS DRCT 0.000000 -19.000000 180.000000\n"},
+      {"X-Plane: an identifier without its accent names a user waypoint", WriteXPlanePlan,
+       "28 ELA DRCT 9000.000000 -18.500000 -178.000000\n"},
+  };
+  TestPlan plan;
+  MakeDateLineRoute(plan.route);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::string written = Unindented(WrittenBy(plan, c.writer));
+    EXPECT_NE(std::string::npos, written.find(c.text)) << written;
   }
 }
 

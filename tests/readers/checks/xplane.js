@@ -16,6 +16,9 @@ function checkXPlaneLines(c, text) {
     if (f.length !== 6 || !['1', '2', '3', '11', '13', '28'].includes(f[0]) || !/\./.test(f[4]) || !/\./.test(f[5])) {
       c.fail('xplane', `waypoint line ${JSON.stringify(line)}`);
     }
+    if (f.slice(3).some((number) => /^-0\.0*$/.test(number))) {
+      c.fail('xplane', `negative zero in ${JSON.stringify(line)}`);
+    }
   }
 }
 
@@ -28,7 +31,9 @@ function checkXPlane(c) {
   for (let i = 0; i < count; i++) {
     const got = waypoints[i];
     const expected = c.route[i];
-    const kind = kinds[expected.kind] || 'gps';
+    // An en-route identifier the writer had to change (not printable ASCII) names a user waypoint.
+    const enRoute = i > 0 && i < c.route.length - 1;
+    const kind = enRoute && !/^[\x21-\x7e]+$/.test(expected.ident) ? 'gps' : kinds[expected.kind] || 'gps';
     c.same('xplane', `waypoint ${i} type`, got.type, kind);
     const ident = { airport: got.airport && got.airport.icao, vor: got.vor && got.vor.identifier,
                     ndb: got.ndb && got.ndb.identifier, fix: got.fix && got.fix.name }[kind];
