@@ -4,4 +4,5 @@
 #include "writers/PlanInput.h"
 #include "writers/PlanStream.h"
 
+// Writes the whole document (at least two rows) as WriteAceXmlPlan does, AppVersion 10, build 61472.
 void WriteFsxPlan(const PlanInput& plan, PlanStream& out);
