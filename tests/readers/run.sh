@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Every plan of today's formats that the converter writes for the samples and the
-# edge cases here (names in Windows-1252 with "&" and "<", south and west, a plain
-# position, no runway, 32 waypoints) is read back by readers someone else wrote:
-# xmllint against the published GPX 1.1 schema and the rules of Garmin's
-# FlightPlan v1 schema, gpsbabel for GPX, and the npm readers of check-plans.js,
-# which compare what every reader got with the source.
+# Every plan of today's simulators that the converter writes for the samples and
+# the edge cases here (names in Windows-1252 with "&" and "<", south and west, a
+# plain position, no runway, 32 waypoints, the date line) is read back by readers
+# someone else wrote, or by the rules of its published description where none
+# installs here: xmllint against the published schemas, gpsbabel, and the modules
+# of checks/ (npm readers among them), which compare what they read with the
+# source. README.md lists the reader of each target.
 # Usage: run.sh SOURCE_DIR CONVERTER WORK_DIR
 set -u
 source_dir=$1 converter=$2 work=$3
@@ -67,6 +68,7 @@ for sample in "$source_dir"/samples/*.txt; do
 done
 check "$here/every-edge.txt" "$here/airports.txt"
 check "$here/thirty-two.txt" "$source_dir/data/Fsb_apts.txt"
+check "$here/date-line.txt" "$here/date-line-airports.txt"
 
 echo "readers: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -32,46 +32,6 @@ constexpr NewTarget kNewTargets[] = {
     {WriteFgfpPlan, "fgfp", ".fgfp"}, {WriteKmlPlan, "kml", ".kml"},
 };
 
-// The route of tests/readers/every-edge.txt, as the plans of today's simulators
-// build it: Santiago to Mendoza, south and west, names in Windows-1252 with "&"
-// and "<", an intersection whose ident has a "-" (twice at one place, once
-// elsewhere), a plain position below sea level whose minutes round up to the
-// next degree, an NDB, and no runway chosen.
-void MakeEveryEdgeRoute(RouteTable& route) {
-  route = RouteTable{};
-  AddTestRow(route, 'A', "SCEL", "Aeropuerto_Arturo_Merino_Ben\xEDtez_&_<Co>", 'S', 33, 23.48, 'W', 70, 47.13, 1555);
-  AddTestRow(route, 'I', "A-1", "A-1", 'S', 33, 10.05, 'W', 70, 30.5, 9000);
-  AddTestRow(route, 'U', "POS", "POS", 'S', 33, 0.0, 'W', 71, 59.99, -12.5);
-  AddTestRow(route, 'N', "EL", "EL", 'S', 32, 59.01, 'W', 70, 0.01, 12000);
-  AddTestRow(route, 'I', "A-1", "A-1", 'S', 33, 10.05, 'W', 70, 30.5, 9000);
-  AddTestRow(route, 'I', "A-1", "A-1", 'S', 32, 55.0, 'W', 69, 30.0, 11000);
-  AddTestRow(route, 'A', "SAME", "El_Plumerillo", 'S', 32, 49.86, 'W', 68, 47.58, 2310);
-  route.cruiseAltitude = 12000;
-}
-
-// Nadi to Nuku'alofa across the date line: an airport the data did not find at
-// a longitude that rounds to 180 east, 0.01 ft below sea level; a VOR whose
-// identifier has an accent no database has; a plain position at 180 east, at
-// -0 ft, named like a VOR of the world; an airport whose name was cut after a "_".
-void MakeDateLineRoute(RouteTable& route) {
-  route = RouteTable{};
-  AddTestRow(route, 'A', "NFFN", kAirportNotFoundText, 'S', 17, 45.0, 'E', 179, 59.99999999, -0.01);
-  AddTestRow(route, 'V', "\xC9LA", "\xC9LA", 'S', 18, 30.0, 'W', 178, 0.0, 9000);
-  AddTestRow(route, 'U', "POS", "POS", 'S', 19, 0.0, 'E', 180, 0.0, -0.0);
-  AddTestRow(route, 'A', "NFTF", "Fua'amotu_International_Airport_Tongatapu_Kingdom_", 'S', 21, 14.5, 'W', 175, 8.95,
-             126);
-  route.cruiseAltitude = 9000;
-}
-
-// Each line of `plan` without the blanks it starts with, ended by "\n".
-std::string Unindented(const std::string& plan) {
-  std::string text;
-  for (const std::string& line : LinesOf(plan)) {
-    text += line.substr(std::min(line.find_first_not_of(' '), line.size())) + "\n";
-  }
-  return text;
-}
-
 TEST(NewTargets, ZurichGenevaMatchesTheGoldenFiles) {
   for (const NewTarget& target : kNewTargets) {
     SCOPED_TRACE(target.golden);
@@ -81,10 +41,7 @@ TEST(NewTargets, ZurichGenevaMatchesTheGoldenFiles) {
 }
 
 TEST(NewTargets, ARouteOfEveryEdgeMatchesTheGoldenFiles) {
-  TestPlan plan;
-  MakeEveryEdgeRoute(plan.route);
-  plan.flightRules = FlightRules::Ifr;
-  plan.routeKind = RouteKind::HighAirways;
+  TestPlan plan = EveryEdgePlan();
   for (const NewTarget& target : kNewTargets) {
     SCOPED_TRACE(target.golden);
     EXPECT_TRUE(
@@ -122,8 +79,7 @@ TEST(NewTargets, PositionsNamesAndNumbersAreWrittenAsReadersTakeThem) {
        "<description>Fua'amotu International Airport Tongatapu Kingdom, airport, 126 ft</description>\n"},
       {"KML: the label keeps the accent", WriteKmlPlan, "<name>\xC3\x89LA</name>\n<description>VOR, 9000 ft"},
   };
-  TestPlan plan;
-  MakeDateLineRoute(plan.route);
+  TestPlan plan = DateLinePlan();
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     std::string written = Unindented(WrittenBy(plan, c.writer));

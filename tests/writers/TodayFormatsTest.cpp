@@ -38,21 +38,6 @@ constexpr TodayFormat kTodayFormats[] = {
     {WriteGpxPlan, "gpx", ".gpx"},
 };
 
-// Santiago to Mendoza, south and west: names in Windows-1252 with "&" and "<",
-// an intersection whose ident has a "-" (twice at one place, once elsewhere), a
-// plain position below sea level, an NDB, and no runway chosen.
-void MakeEveryEdgeRoute(RouteTable& route) {
-  route = RouteTable{};
-  AddTestRow(route, 'A', "SCEL", "Aeropuerto_Arturo_Merino_Ben\xEDtez_&_<Co>", 'S', 33, 23.48, 'W', 70, 47.13, 1555);
-  AddTestRow(route, 'I', "A-1", "A-1", 'S', 33, 10.05, 'W', 70, 30.5, 9000);
-  AddTestRow(route, 'U', "POS", "POS", 'S', 33, 0.0, 'W', 71, 59.99, -12.5);
-  AddTestRow(route, 'N', "EL", "EL", 'S', 32, 59.01, 'W', 70, 0.01, 12000);
-  AddTestRow(route, 'I', "A-1", "A-1", 'S', 33, 10.05, 'W', 70, 30.5, 9000);
-  AddTestRow(route, 'I', "A-1", "A-1", 'S', 32, 55.0, 'W', 69, 30.0, 11000);
-  AddTestRow(route, 'A', "SAME", "El_Plumerillo", 'S', 32, 49.86, 'W', 68, 47.58, 2310);
-  route.cruiseAltitude = 12000;
-}
-
 TEST(TodayFormats, ZurichGenevaMatchesTheGoldenFiles) {
   for (const TodayFormat& format : kTodayFormats) {
     SCOPED_TRACE(format.golden);
@@ -64,36 +49,10 @@ TEST(TodayFormats, ZurichGenevaMatchesTheGoldenFiles) {
 TEST(TodayFormats, ARouteOfEveryEdgeMatchesTheGoldenFiles) {
   for (const TodayFormat& format : kTodayFormats) {
     SCOPED_TRACE(format.golden);
-    TestPlan plan;
-    MakeEveryEdgeRoute(plan.route);
-    plan.flightRules = FlightRules::Ifr;
-    plan.routeKind = RouteKind::HighAirways;
+    TestPlan plan = EveryEdgePlan();
     EXPECT_TRUE(
         MatchesGolden(WrittenBy(plan, format.writer), std::string(format.golden) + "/every-edge" + format.extension));
   }
-}
-
-// Nadi to Nuku'alofa across the date line: an airport the data did not find at
-// a longitude that rounds up to 180 east and an elevation that rounds to -0.00 m,
-// a VOR whose identifier loses its accent, a plain position at 180 east with an
-// altitude of -0, and an airport whose name was cut after a "_".
-void MakeDateLineRoute(RouteTable& route) {
-  route = RouteTable{};
-  AddTestRow(route, 'A', "NFFN", kAirportNotFoundText, 'S', 17, 45.0, 'E', 179, 59.99999999, -0.01);
-  AddTestRow(route, 'V', "\xC9LA", "\xC9LA", 'S', 18, 30.0, 'W', 178, 0.0, 9000);
-  AddTestRow(route, 'U', "POS", "POS", 'S', 19, 0.0, 'E', 180, 0.0, -0.0);
-  AddTestRow(route, 'A', "NFTF", "Fua'amotu_International_Airport_Tongatapu_Kingdom_", 'S', 21, 14.5, 'W', 175,
-             8.95, 126);
-  route.cruiseAltitude = 9000;
-}
-
-// Each line of `plan` without the blanks it starts with, ended by "\n".
-std::string Unindented(const std::string& plan) {
-  std::string text;
-  for (const std::string& line : LinesOf(plan)) {
-    text += line.substr(std::min(line.find_first_not_of(' '), line.size())) + "\n";
-  }
-  return text;
 }
 
 TEST(TodayFormats, NumbersAndNamesAreWrittenAsReadersTakeThem) {
@@ -118,8 +77,7 @@ TEST(TodayFormats, NumbersAndNamesAreWrittenAsReadersTakeThem) {
       {"X-Plane: an identifier without its accent names a user waypoint", WriteXPlanePlan,
        "28 ELA DRCT 9000.000000 -18.500000 -178.000000\n"},
   };
-  TestPlan plan;
-  MakeDateLineRoute(plan.route);
+  TestPlan plan = DateLinePlan();
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     std::string written = Unindented(WrittenBy(plan, c.writer));

@@ -29,22 +29,6 @@ constexpr XmlTarget kXmlTargets[] = {
     {WriteMsfs2024Plan, "msfs2024", true},
 };
 
-// The route of tests/readers/every-edge.txt with tests/readers/airports.txt, built as the converter builds it, flown
-// IFR on high airways with no runway chosen.
-TestPlan EveryEdgePlan() {
-  const std::string readers = std::string(PLANTRANSIT_PROJECT_DIR) + "/tests/readers/";
-  TestPorts ports;
-  ports.files.files[kSourcePath] = ReadBytes(readers + "every-edge.txt");
-  ports.files.files[kAirportPath] = ReadBytes(readers + "airports.txt");
-  BuiltRoute built = BuildRoute(TestRequest(), ports.Route());
-  EXPECT_EQ(RouteOutcome::Built, built.outcome);
-  TestPlan plan;
-  plan.route = built.route;
-  plan.flightRules = FlightRules::Ifr;
-  plan.routeKind = RouteKind::HighAirways;
-  return plan;
-}
-
 // The plan's lines without their indentation, joined by "\n".
 std::string UnindentedLines(const std::string& plan) {
   std::string joined;

@@ -57,6 +57,7 @@ function makeContext(sourcePath, airportsPath, outDir, failures) {
   const base = path.basename(sourcePath, path.extname(sourcePath));
   const context = {
     sourcePath,
+    airportsPath,
     route,
     METRES_PER_FOOT,
     plan: (folder, extension) => path.join(outDir, folder, base + extension),
