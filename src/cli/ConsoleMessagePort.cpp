@@ -24,9 +24,13 @@ void PrintDiagnostic(const char* text) {
   std::fprintf(stderr, "plantransit-convert: %s\n", line.c_str());
 }
 
-MessageAnswer ConsoleMessagePort::ShowMessage(const char* text, MessageKind, MessageButtons buttons) {
-  PrintDiagnostic(text);
-  if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
-  bool isOverwriteQuestion = EndsWith(text, kOverwriteQuestion);
-  return isOverwriteQuestion && overwrite_ ? MessageAnswer::Yes : MessageAnswer::No;
+MessageAnswer ConsoleMessagePort::ShowMessage(const char* text, MessageKind kind, MessageButtons buttons) {
+  bool question = buttons != MessageButtons::Ok;
+  bool overwriteQuestion = question && EndsWith(text, kOverwriteQuestion);
+  if (overwriteQuestion && overwrite_) return MessageAnswer::Yes;
+  // A plan kept rather than overwritten is said again as the plan's failure; any
+  // other question tells of a problem (a data file that does not open).
+  bool problem = (kind == MessageKind::Error || kind == MessageKind::Warning) && !overwriteQuestion;
+  if (!quiet_ || problem) PrintDiagnostic(text);
+  return question ? MessageAnswer::No : MessageAnswer::Ok;
 }

@@ -109,6 +109,8 @@ void Describe(CLI::App& app, ConvertOptions& options, std::string& formatList) {
   app.add_flag("-q,--quiet", options.quiet, "print nothing but errors");
   app.add_flag("--settings", options.showSettings,
                "print the configuration file in use and the settings loaded from it");
+  app.add_flag("--list-formats", options.listFormats,
+               "print every format: its key, extension, folder and who reads it, one a line");
   app.set_version_flag("--version", kVersion);
 }
 
@@ -138,6 +140,8 @@ ParseResult ParseConvertOptions(int argc, char** argv, ConvertOptions& options) 
   if (std::string problem = FormatsFromList(formatList, options.formats); !problem.empty()) {
     return ReportUsageError(problem);
   }
-  if (options.sources.empty() && !options.showSettings) return ReportUsageError("no SOURCE given");
+  if (options.sources.empty() && !options.showSettings && !options.listFormats) {
+    return ReportUsageError("no SOURCE given");
+  }
   return ParseResult::Run;
 }

@@ -20,6 +20,7 @@ struct ConvertOptions {
   bool force = false;
   bool quiet = false;
   bool showSettings = false;
+  bool listFormats = false;
 };
 
 enum class ParseResult {

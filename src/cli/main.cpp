@@ -12,6 +12,7 @@
 #include "cli/ConsoleMessagePort.h"
 #include "cli/Conversion.h"
 #include "cli/ConvertOptions.h"
+#include "cli/FormatList.h"
 #include "cli/NoFileDialogs.h"
 #include "cli/SettingsReport.h"
 #include "host/LocaleDatePort.h"
@@ -52,7 +53,7 @@ int main(int argc, char** argv) {
   }
   AdoptUserDateLocale();
 
-  ConsoleMessagePort messages(options.force);
+  ConsoleMessagePort messages(options.force, options.quiet);
   StdioFileSystem files;
   NoFileDialogs dialogs;
   LocaleDatePort dates;
@@ -63,6 +64,10 @@ int main(int argc, char** argv) {
 
   if (options.showSettings) {
     PrintSettingsReport({files, environment}, registry, stdout);
+    return kExitAllWritten;
+  }
+  if (options.listFormats) {
+    PrintFormatList(stdout);
     return kExitAllWritten;
   }
   const ConverterPorts ports{messages, files, environment, registry, dialogs, dates, airports};

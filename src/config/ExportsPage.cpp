@@ -25,8 +25,10 @@ ExportsRowControls ControlsOfRow(int row) {
 
 ExportsPageRows MakeRows() {
   ExportsPageRows rows;
-  ExportTypeList types = ExportTypesInOrder(&ExportOrder::exportsPage);
-  for (int row = 0; row < kExportTypeCount; ++row) rows[row] = {types[row], ControlsOfRow(row)};
+  for (const ExportType* type : ExportTypesInOrder(&ExportOrder::onPage)) {
+    if (type->page != SettingsPage::Exports) continue;
+    rows.push_back({type, ControlsOfRow(static_cast<int>(rows.size()))});
+  }
   return rows;
 }
 
@@ -68,11 +70,13 @@ void ApplyExportsPage(SettingsSheetContext& sheet, SettingsPagePort& page) {
   ProgramSettings& settings = sheet.settings;
   bool allWritten = true;
   for (const ExportType* type : ExportTypesInOrder(&ExportOrder::switchStore)) {
+    if (type->page != SettingsPage::Exports) continue;
     int32_t& bulkSwitch = BulkSwitch(settings, *type);
     bulkSwitch = page.IsChecked(RowOfType(*type)->controls.check) ? 1 : 0;
     allWritten = WriteSettingInt(sheet.configuration, kStartupSection, type->name, bulkSwitch) && allWritten;
   }
   for (const ExportType* type : ExportTypesInOrder(&ExportOrder::folderStore)) {
+    if (type->page != SettingsPage::Exports) continue;
     allWritten =
         WriteSettingText(sheet.configuration, type->folderSection, kFolderKey, BulkFolder(settings, *type)) &&
         allWritten;

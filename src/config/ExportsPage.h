@@ -1,8 +1,8 @@
-// The Exports page: one row per format, in the page's order, each a Save all
-// switch, the format's folder and a "..." button that picks it.
+// The Exports page: one row per program of old, in the page's order, each a Save
+// all switch, the format's folder and a "..." button that picks it.
 #pragma once
 
-#include <array>
+#include <vector>
 
 #include "writers/FormatRegistry.h"
 
@@ -17,9 +17,9 @@ struct ExportsPageRow {
   ExportsRowControls controls;
 };
 
-using ExportsPageRows = std::array<ExportsPageRow, kExportTypeCount>;
+using ExportsPageRows = std::vector<ExportsPageRow>;
 
-// The rows in the page's order (ExportOrder::exportsPage). The first ten rows
-// keep the control ids they have always had; each row after them takes the next
-// three ids from 1100 on.
+// The rows of the formats the registry puts on the Exports page, in its order.
+// The first ten rows keep the control ids they have always had; each row after
+// them takes the next three ids from 1100 on.
 const ExportsPageRows& ExportsPage();

@@ -8,6 +8,12 @@
 enum SettingsPageTemplate : int {
   kOptionsPageTemplate = IDD_OPTIONS_PAGE,
   kExportsPageTemplate = IDD_EXPORTS_PAGE,
+  kSimulatorsPageTemplate = IDD_SIMULATORS_PAGE,
+};
+
+enum SimulatorsPageControl : int {
+  kSimulatorsList = IDC_SIMULATORS_LIST,
+  kChangeFolderButton = IDC_CHANGE_FOLDER_BUTTON,
 };
 
 enum OptionsPageControl : int {

@@ -13,10 +13,12 @@ class SettingsPagePort;
 
 // One per program run, false at start and never reset when the sheet opens.
 // `optionsChanged` is cleared once the Options page has stored its values;
-// `exportsChanged`, once set, stays set for the rest of the run.
+// `exportsChanged` and `simulatorsChanged`, once set, stay set for the rest of
+// the run.
 struct SettingsSheetFlags {
   bool optionsChanged;
   bool exportsChanged;
+  bool simulatorsChanged;
 };
 
 // What a page's commands and its apply work on: the settings, the run's changed
@@ -31,6 +33,9 @@ struct SettingsSheetContext {
 
 // The notification of a button click, the only one a page reacts to.
 constexpr int kClickNotification = 0;
+// What the shell reports when the user ticks or clears a row of a page's list: no
+// WM_COMMAND notification has this value.
+constexpr int kListRowCheckedNotification = -1;
 
 // Re-reads the stored settings as the sheet opens, dropping picks left in memory
 // by an earlier cancelled sheet. The running program's own state keeps its value:
@@ -55,8 +60,19 @@ void FillExportsPage(const ProgramSettings& settings, SettingsPagePort& page);
 void OnOptionsPageCommand(SettingsSheetContext& sheet, SettingsPagePort& page, int controlId, int notification);
 
 // The same for the Exports page and `exportsChanged`; its "..." buttons pick the
-// formats' Save all folders.
+// Save all folders of the programs of old.
 void OnExportsPageCommand(SettingsSheetContext& sheet, SettingsPagePort& page, int controlId, int notification);
+
+// Fills the Simulators page from the settings, without reading the file: one row
+// per format the registry puts on it, in its order, with the format's label, its
+// Save all folder and its switch as the row's check box.
+void FillSimulatorsPage(const ProgramSettings& settings, SettingsPagePort& page);
+
+// A command of the Simulators page: a row ticked or cleared marks the page
+// changed; "Change folder..." runs the folder browser for the selected row (none
+// selected: nothing happens), and a chosen folder goes into the settings at once,
+// shows in the row and marks the page changed.
+void OnSimulatorsPageCommand(SettingsSheetContext& sheet, SettingsPagePort& page, int controlId, int notification);
 
 // OK or Apply on the Options page. Only when `optionsChanged` is set: reads the
 // page's buttons into the settings (a group with no button checked keeps its
@@ -72,3 +88,9 @@ void ApplyOptionsPage(SettingsSheetContext& sheet, SettingsPagePort& page);
 // registry gives. No message on success; the configuration-file error when a
 // key could not be written.
 void ApplyExportsPage(SettingsSheetContext& sheet, SettingsPagePort& page);
+
+// OK or Apply on the Simulators page. Only when `simulatorsChanged` is set: reads
+// the rows' check boxes into the switches, writes them and then the folders, in
+// the page's order. No message on success; the configuration-file error when a
+// key could not be written.
+void ApplySimulatorsPage(SettingsSheetContext& sheet, SettingsPagePort& page);

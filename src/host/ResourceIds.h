@@ -14,6 +14,7 @@
 #define IDS_PRINT_ERROR 1
 #define IDD_OPTIONS_PAGE 107
 #define IDD_EXPORTS_PAGE 108
+#define IDD_SIMULATORS_PAGE 111
 
 /* Controls of the main window. */
 #define IDC_CANCEL_BUTTON 2
@@ -66,6 +67,10 @@
 #define IDC_SOURCE_FOLDER_BUTTON 1051
 #define IDC_DEST_FOLDER_EDIT 1050
 #define IDC_DEST_FOLDER_BUTTON 1052
+
+/* The settings sheet's Simulators page: the list of formats and its button. */
+#define IDC_SIMULATORS_LIST 1200
+#define IDC_CHANGE_FOLDER_BUTTON 1201
 
 /* The route details dialog. */
 #define IDC_ROUTE_DETAILS_LIST 1032

@@ -19,11 +19,11 @@
 #include "shell/ExportsPageRows.h"
 #include "shell/Help.h"
 #include "shell/Shell.h"
-#include "shell/Win32MessagePort.h"
+#include "shell/Win32SettingsPage.h"
 
 namespace {
 
-constexpr int kPageCount = 2;
+constexpr int kPageCount = 3;
 // Help topics of the sheet: its template's number in the high word, the control's
 // in the low word.
 constexpr DWORD kSheetTopicBase = 0x806B0000;
@@ -62,33 +62,13 @@ const DWORD* SheetHelpTopics() {
   return topics.data();
 }
 
-enum class PageKind { Options, Exports };
+enum class PageKind { Options, Exports, Simulators };
 
 // What each page's procedure needs, handed over in its PROPSHEETPAGE.
 struct PageContext {
   Shell* shell;
   PageKind kind;
-};
-
-// The page port over one page's dialog items.
-class Win32SettingsPage : public SettingsPagePort {
- public:
-  Win32SettingsPage(HWND page, Shell& shell) : page_(page), shell_(shell), messages_(page) {}
-  bool IsChecked(int controlId) override { return IsDlgButtonChecked(page_, controlId) == BST_CHECKED; }
-  void Check(int controlId, bool checked) override {
-    CheckDlgButton(page_, controlId, checked ? BST_CHECKED : BST_UNCHECKED);
-  }
-  void SetText(int controlId, const char* text) override { SetDlgItemTextA(page_, controlId, text); }
-  void EnableApply() override {
-    SendMessageA(GetParent(page_), PSM_CHANGED, reinterpret_cast<WPARAM>(page_), 0);
-  }
-  void ApplyMenuBar() override { ::ApplyMenuBar(shell_, shell_.mainWindow); }
-  MessagePort& Messages() override { return messages_; }
-
- private:
-  HWND page_;
-  Shell& shell_;
-  DialogMessagePort messages_;
+  bool filling;  // the page's controls are being filled: their notifications are not the user's
 };
 
 SettingsSheetContext SheetContextOf(Shell& shell) {
@@ -108,12 +88,19 @@ void OnPageInit(HWND page, const PROPSHEETPAGEA& sheetPage) {
   SetWindowLongPtrA(page, DWLP_USER, reinterpret_cast<LONG_PTR>(context));
   Win32SettingsPage port(page, *context->shell);
   ProgramSettings& settings = context->shell->session->settings;
-  if (context->kind == PageKind::Options) {
-    FillOptionsPage(settings, port);
-  } else {
-    CreateExportsPageRows(page);
-    FillExportsPage(settings, port);
+  context->filling = true;
+  switch (context->kind) {
+    case PageKind::Options: FillOptionsPage(settings, port); break;
+    case PageKind::Exports:
+      CreateExportsPageRows(page);
+      FillExportsPage(settings, port);
+      break;
+    case PageKind::Simulators:
+      PrepareSimulatorsList(page, kSimulatorsList);
+      FillSimulatorsPage(settings, port);
+      break;
   }
+  context->filling = false;
 }
 
 void OnPageCommand(HWND page, int controlId, int notification) {
@@ -122,10 +109,10 @@ void OnPageCommand(HWND page, int controlId, int notification) {
   Shell& shell = *context->shell;
   Win32SettingsPage port(page, shell);
   SettingsSheetContext sheet = SheetContextOf(shell);
-  if (context->kind == PageKind::Options) {
-    OnOptionsPageCommand(sheet, port, controlId, notification);
-  } else {
-    OnExportsPageCommand(sheet, port, controlId, notification);
+  switch (context->kind) {
+    case PageKind::Options: OnOptionsPageCommand(sheet, port, controlId, notification); break;
+    case PageKind::Exports: OnExportsPageCommand(sheet, port, controlId, notification); break;
+    case PageKind::Simulators: OnSimulatorsPageCommand(sheet, port, controlId, notification); break;
   }
 }
 
@@ -134,16 +121,30 @@ void OnPageApply(HWND page) {
   Shell& shell = *context->shell;
   Win32SettingsPage port(page, shell);
   SettingsSheetContext sheet = SheetContextOf(shell);
-  if (context->kind == PageKind::Options) {
-    ApplyOptionsPage(sheet, port);
-  } else {
-    ApplyExportsPage(sheet, port);
+  switch (context->kind) {
+    case PageKind::Options: ApplyOptionsPage(sheet, port); break;
+    case PageKind::Exports: ApplyExportsPage(sheet, port); break;
+    case PageKind::Simulators: ApplySimulatorsPage(sheet, port); break;
   }
   SetMessageResult(page, PSNRET_NOERROR);
 }
 
 // The sheet's notifications; TRUE when the page answered through its message result.
+// A row of the Simulators page's list ticked or cleared by the user: its state
+// image changed outside the filling of the page.
+bool IsRowCheckChange(HWND page, const NMHDR& header) {
+  if (header.idFrom != kSimulatorsList || header.code != LVN_ITEMCHANGED) return false;
+  const NMLISTVIEW& change = reinterpret_cast<const NMLISTVIEW&>(header);
+  const PageContext* context = ContextOf(page);
+  return context != nullptr && !context->filling && (change.uChanged & LVIF_STATE) != 0 &&
+         ((change.uNewState ^ change.uOldState) & LVIS_STATEIMAGEMASK) != 0;
+}
+
 BOOL OnPageNotify(HWND page, const NMHDR& header) {
+  if (IsRowCheckChange(page, header)) {
+    OnPageCommand(page, kSimulatorsList, kListRowCheckedNotification);
+    return TRUE;
+  }
   switch (header.code) {
     case PSN_APPLY: OnPageApply(page); return TRUE;
     case PSN_KILLACTIVE:
@@ -183,10 +184,12 @@ void ShowSettingsSheet(Shell& shell) {
   OpenSettingsSheet(shell.session->settings, {*ports.files, *ports.environment}, *ports.registry);
   InitCommonControls();
   HICON icon = LoadIconA(shell.instance, MAKEINTRESOURCEA(kProgramIcon));
-  PageContext optionsContext = {&shell, PageKind::Options};
-  PageContext exportsContext = {&shell, PageKind::Exports};
+  PageContext optionsContext = {&shell, PageKind::Options, false};
+  PageContext exportsContext = {&shell, PageKind::Exports, false};
+  PageContext simulatorsContext = {&shell, PageKind::Simulators, false};
   PROPSHEETPAGEA pages[kPageCount] = {MakePage(shell, icon, kOptionsPageTemplate, optionsContext),
-                                      MakePage(shell, icon, kExportsPageTemplate, exportsContext)};
+                                      MakePage(shell, icon, kExportsPageTemplate, exportsContext),
+                                      MakePage(shell, icon, kSimulatorsPageTemplate, simulatorsContext)};
   char caption[kPathSize];
   FormatCaption("Settings", caption);
 

@@ -25,11 +25,15 @@ struct FrameTexts {
   const char* writeError;     // a block could not be written
 };
 
-// Positions (from 1) of a format in the orders the program has always kept.
+// The settings page that holds a format's Save all switch and folder: the
+// Exports page keeps the six programs of old, the Simulators page the rest.
+enum class SettingsPage { Exports, Simulators };
+
+// Positions (from 1) of a format in the orders the program keeps.
 struct ExportOrder {
   int saveAll;       // plans written by Save all, and by the converter's "all"
-  int exportsPage;   // rows of the settings sheet's Exports page
-  int switchStore;   // Save all switches written when the Exports page is applied
+  int onPage;        // rows of its settings page
+  int switchStore;   // Save all switches written when its page is applied
   int folderStore;   // Save all folders written then, after the switches
 };
 
@@ -50,19 +54,20 @@ struct ExportType {
   const char* failedMessage;   // after it was not
   const char* folderSection;   // the profile section whose "Pathname" holds its Save all folder
   bool folderInSimulator;      // that folder defaults to the Flight Simulator's own plan folder
+  SettingsPage page;
   ExportOrder order;
   const char* switchField;     // how the converter's settings report names the switch
   const char* folderField;     // and the folder
 };
 
-constexpr int kExportTypeCount = 10;
+constexpr int kExportTypeCount = 18;
 // The type number stored for "All files (*.*)", the last Save-as filter, which
 // selects no format. Formats after the first ten take the numbers after it: a
 // stored type number keeps its meaning whatever is added.
 constexpr int32_t kAllFilesType = 11;
 
-// The formats by type number: the order of the Save-as filters, the converter's
-// help and the README's table.
+// The formats in the order of the Save-as filters, the converter's help and the
+// README's table: the six programs of old, then the simulators of today.
 extern const ExportType kExportTypes[kExportTypeCount];
 
 // The format with type number `code`; null for "All files" and any other number.

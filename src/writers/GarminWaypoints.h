@@ -12,8 +12,8 @@ struct GarminWaypoint {
   std::string identifier;
   const char* type;       // AIRPORT, VOR, NDB, INT or USER WAYPOINT
   double latitude;
-  double longitude;
-  std::string comment;
+  double longitude;       // -180 <= lon < 180 as "%.6f" writes it
+  std::string comment;    // "" for none
   bool hasElevation;      // airports: their elevation from the data
   double elevationMetres;
 };
@@ -21,6 +21,13 @@ struct GarminWaypoint {
 struct GarminRoute {
   std::vector<GarminWaypoint> table;  // each waypoint once, in order of first use
   std::vector<std::size_t> points;    // per row of the route, its entry in the table
+};
+
+// Which rows the unit is to find in its database by identifier and type; the
+// others are user waypoints with their position.
+enum class GarminLookup {
+  Named,         // airports, VORs, NDBs and intersections
+  AirportsOnly,  // airports; every other point is a user waypoint
 };
 
 // The identifier of `ident` by the schema's rule: plain ASCII, upper case,
@@ -31,8 +38,12 @@ std::string GarminIdentifier(const char* ident, const std::string& fallback);
 // other character becomes a blank, and blanks at the ends go.
 std::string GarminText(const std::string& text, std::size_t length);
 
-// The table and route of `route`. A row that comes again (same identifier, type
-// and position) uses its first entry; one whose identifier and type already name
-// a waypoint elsewhere becomes a user waypoint of its own, with a number after
-// its identifier, since readers would give both rows the later position.
-GarminRoute MakeGarminRoute(const RouteTable& route);
+// The table and route of `route`. A row that comes again (same identifier, kind
+// and position) uses its first entry. A row keeps its identifier and its type by
+// `lookup` when the schema takes the identifier as it stands (upper case aside)
+// and no earlier row of that identifier and type lies elsewhere, since readers
+// would give both rows the later position. Any other row is a user waypoint with
+// its position, never a database point of another name: its identifier is the
+// cleaned one (or "WPTn" for row n when nothing is left), numbered from 2 when
+// that name is an identifier of the route or already given.
+GarminRoute MakeGarminRoute(const RouteTable& route, GarminLookup lookup);

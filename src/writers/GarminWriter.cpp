@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "writers/GarminWaypoints.h"
 #include "writers/XmlWriter.h"
 
 namespace {
@@ -34,8 +33,7 @@ void WriteRoutePoint(XmlWriter& xml, const GarminWaypoint& entry) {
 
 }  // namespace
 
-void WriteGarminPlan(const PlanInput& plan, PlanStream& out) {
-  GarminRoute garmin = MakeGarminRoute(plan.route);
+void WriteGarminDocument(const GarminRoute& garmin, PlanStream& out) {
   XmlWriter xml(out);
   xml.Declaration();
   xml.Open("flight-plan", {{"xmlns", kNamespace}});
@@ -50,4 +48,8 @@ void WriteGarminPlan(const PlanInput& plan, PlanStream& out) {
   for (std::size_t point : garmin.points) WriteRoutePoint(xml, garmin.table[point]);
   xml.Close();
   xml.Close();
+}
+
+void WriteGarminPlan(const PlanInput& plan, PlanStream& out) {
+  WriteGarminDocument(MakeGarminRoute(plan.route, GarminLookup::Named), out);
 }

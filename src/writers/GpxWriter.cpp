@@ -1,9 +1,11 @@
-// Writer of export type GPX. GPX is UTF-8 throughout, so names keep their accents.
+// Writer of export type GPX. GPX is UTF-8 throughout, so names keep their accents;
+// GPX 1.1 takes longitudes from -180 up to but not including 180.
 #include "writers/GpxWriter.h"
 
 #include <cstdio>
 #include <string>
 
+#include "writers/PlanNumbers.h"
 #include "writers/PlanText.h"
 #include "writers/Truncation.h"
 #include "writers/WaypointKind.h"
@@ -13,6 +15,8 @@ namespace {
 
 constexpr const char* kNamespace = "http://www.topografix.com/GPX/1/1";
 constexpr double kMetresPerFoot = 0.3048;
+constexpr int kDegreeDecimals = 6;     // as positions are written, "%.6f"
+constexpr int kElevationDecimals = 2;  // and elevations, "%.2f"
 
 const char* KindText(WaypointKind kind) {
   switch (kind) {
@@ -45,13 +49,19 @@ const char* RouteKindText(RouteKind kind) {
   return "";
 }
 
-std::string Name(const WaypointRow& row) { return Utf8FromAnsi(NameWithBlanks(row.name).c_str()); }
+std::string Name(const WaypointRow& row) { return Utf8FromAnsi(PlaceName(row).c_str()); }
+
+// The name, or the identifier of an airport the data did not name.
+std::string NameOrIdent(const WaypointRow& row) {
+  std::string name = Name(row);
+  return name.empty() ? Utf8FromAnsi(row.ident) : name;
+}
 
 // "Zurich Airport to Geneva Airport, VFR, VOR to VOR, cruising at 5500 ft"
 std::string Description(const PlanInput& plan) {
   const RouteTable& route = plan.route;
-  return Name(DepartureRow(route)) + " to " + Name(DestinationRow(route)) + FlightRulesText(plan.flightRules) +
-         RouteKindText(plan.routeKind) + ", cruising at " +
+  return NameOrIdent(DepartureRow(route)) + " to " + NameOrIdent(DestinationRow(route)) +
+         FlightRulesText(plan.flightRules) + RouteKindText(plan.routeKind) + ", cruising at " +
          std::to_string(TruncatedToInt32(route.cruiseAltitude)) + " ft";
 }
 
@@ -62,10 +72,12 @@ std::string Decimal(double degrees) {
 }
 
 void WritePoint(XmlWriter& xml, const WaypointRow& row) {
-  xml.Open("rtept", {{"lat", Decimal(row.latitude)}, {"lon", Decimal(row.longitude)}});
-  xml.Number("ele", "%.2f", row.altitude * kMetresPerFoot);
+  xml.Open("rtept", {{"lat", Decimal(WithoutNegativeZero(row.latitude, kDegreeDecimals))},
+                     {"lon", Decimal(WithinLongitudeRange(row.longitude, kDegreeDecimals))}});
+  xml.Number("ele", "%.2f", WithoutNegativeZero(row.altitude * kMetresPerFoot, kElevationDecimals));
   xml.Element("name", Utf8FromAnsi(row.ident));
-  xml.Element("desc", Name(row));
+  std::string name = Name(row);
+  if (!name.empty()) xml.Element("desc", name);
   xml.Element("type", KindText(WaypointKindOf(row.type)));
   xml.Close();
 }

@@ -5,6 +5,8 @@
 #include "writers/PlanStream.h"
 
 // Writes one route named after the plan ("LSZH to LSGG"), described by its
-// airports' names, flight type, route type and cruising altitude, with one point
-// per row: position, elevation in metres, identifier, name and kind.
+// airports' names (the identifier of one the data did not name), flight type,
+// route type and cruising altitude, with one point per row: position (a
+// longitude that shows as 180 east written as 180 west), elevation in metres,
+// identifier, name (none for an airport the data did not name) and kind.
 void WriteGpxPlan(const PlanInput& plan, PlanStream& out);

@@ -1,12 +1,9 @@
-// The plan of Microsoft Flight Simulator 2020 and 2024, FSX and Prepar3D: the XML
-// "SimBase.Document" with one "FlightPlan.FlightPlan" of ATC waypoints.
+// The plan of Microsoft Flight Simulator 2020: the XML "SimBase.Document" with one "FlightPlan.FlightPlan" of ATC
+// waypoints, naming the simulator's version 11.
 #pragma once
 
 #include "writers/PlanInput.h"
 #include "writers/PlanStream.h"
 
-// Writes the whole document (at least two rows) with the plan's flight and route
-// type and departure runway. Names are written in plain ASCII, which the
-// simulator requires; positions in degrees, minutes and seconds to the
-// hundredth, which keeps the source's hundredths of a minute.
+// Writes the whole document (at least two rows) as WriteAceXmlPlan does, AppVersion 11, build 282174.
 void WriteMsfsXmlPlan(const PlanInput& plan, PlanStream& out);

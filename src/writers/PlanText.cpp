@@ -3,6 +3,9 @@
 #include "writers/PlanText.h"
 
 #include <cstdint>
+#include <cstring>
+
+#include "route/AirportLookup.h"
 
 namespace {
 
@@ -85,4 +88,12 @@ std::string NameWithBlanks(const char* name) {
     if (c == '_') c = ' ';
   }
   return text;
+}
+
+std::string PlaceName(const WaypointRow& row) {
+  if (std::strcmp(row.name, kAirportNotFoundText) == 0 || std::strcmp(row.name, kAirportErrorText) == 0) return "";
+  std::string name = NameWithBlanks(row.name);
+  std::size_t first = name.find_first_not_of(' ');
+  if (first == std::string::npos) return "";
+  return name.substr(first, name.find_last_not_of(' ') - first + 1);
 }

@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "route/RouteTable.h"
+
 // `text` in UTF-8. Control characters, which XML cannot carry, and the five
 // bytes Windows-1252 leaves undefined become "?".
 std::string Utf8FromAnsi(const char* text);
@@ -18,3 +20,9 @@ std::string AsciiFromAnsi(const char* text);
 
 // An airport name as people write it: the data file joins its words with "_".
 std::string NameWithBlanks(const char* name);
+
+// The row's name for today's formats, in the table's Windows-1252: as people
+// write it (NameWithBlanks), without blanks at its ends (a 50-character name cut
+// after a "_" would end in one), and empty when the airport lookup gave one of
+// its failure texts in place of a name: a plan names no airport it did not find.
+std::string PlaceName(const WaypointRow& row);

@@ -1,15 +1,20 @@
 // Writer of export type XPLANE. X-Plane splits each line at blanks, so an
-// identifier is written without any.
+// identifier is written without any, and looks each named point up by its
+// identifier near the position given.
 #include "writers/XPlaneWriter.h"
 
 #include <string>
 
 #include "writers/AiracCycle.h"
+#include "writers/PlanNumbers.h"
 #include "writers/PlanText.h"
 #include "writers/RunwayWord.h"
 #include "writers/WaypointKind.h"
 
 namespace {
+
+constexpr int kDecimals = 6;  // of every number, "%.6f"
+constexpr int kUserWaypoint = 28;
 
 int TypeCode(WaypointKind kind) {
   switch (kind) {
@@ -19,7 +24,7 @@ int TypeCode(WaypointKind kind) {
     case WaypointKind::Intersection: return 11;
     case WaypointKind::Position: break;
   }
-  return 28;
+  return kUserWaypoint;
 }
 
 // The identifier in ASCII without blanks; one that has nothing left is named by
@@ -36,6 +41,16 @@ std::string Ident(const RouteTable& route, uint32_t index) {
 void WriteRunway(PlanStream& out, const char* keyword, const char* runway) {
   std::string designator;
   if (RunwayDesignator(runway, designator)) out.Print("%s RW%s\n", keyword, designator.c_str());
+}
+
+// An en-route point whose identifier had to change names no point of the
+// database: it is a user waypoint at its position. The airports at the ends stay
+// airports, which ADEP and ADES need.
+int TypeCodeOf(const RouteTable& route, uint32_t index) {
+  const WaypointRow& row = route.rows[index];
+  bool atEnd = index == 0 || index + 1 == route.waypointCount;
+  if (!atEnd && Ident(route, index) != row.ident) return kUserWaypoint;
+  return TypeCode(WaypointKindOf(row.type));
 }
 
 const char* Via(const RouteTable& route, uint32_t index) {
@@ -59,7 +74,8 @@ void WriteXPlanePlan(const PlanInput& plan, PlanStream& out) {
   out.Print("NUMENR %u\n", route.waypointCount);
   for (uint32_t i = 0; i < route.waypointCount; ++i) {
     const WaypointRow& row = route.rows[i];
-    out.Print("%d %s %s %.6f %.6f %.6f\n", TypeCode(WaypointKindOf(row.type)), Ident(route, i).c_str(),
-              Via(route, i), row.altitude, row.latitude, row.longitude);
+    out.Print("%d %s %s %.6f %.6f %.6f\n", TypeCodeOf(route, i), Ident(route, i).c_str(), Via(route, i),
+              WithoutNegativeZero(row.altitude, kDecimals), WithoutNegativeZero(row.latitude, kDecimals),
+              WithoutNegativeZero(row.longitude, kDecimals));
   }
 }

@@ -7,6 +7,7 @@
 // Writes the whole file (at least two rows): the header with the AIRAC cycle of
 // the conversion's day (0 when it is not known), the departure and destination
 // airports with their runways where one was chosen, and one line per waypoint:
-// type code, identifier, "ADEP", "ADES" or "DRCT", altitude in feet, latitude
-// and longitude in decimal degrees.
+// type code (28, a user waypoint, for an en-route point whose identifier had to
+// change), identifier, "ADEP", "ADES" or "DRCT", altitude in feet, latitude and
+// longitude in decimal degrees, none of them a negative zero.
 void WriteXPlanePlan(const PlanInput& plan, PlanStream& out);

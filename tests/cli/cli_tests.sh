@@ -95,7 +95,13 @@ check "the Radar Contact plan is the golden one, dated from SOURCE_DATE_EPOCH" \
 # The formats the converter knows, as its refusal of an unknown one lists them.
 run --format none-such "$samples/zurich-geneva.txt"
 format_count=$(sed -n 's/.*unknown format "none-such" (\(.*\) or all).*/\1/p' <<<"$err" | tr ',' '\n' | grep -c .)
-check "the refusal of an unknown format lists the ten of today and any later ones" [ "$format_count" -ge 10 ]
+check "the refusal of an unknown format lists the ten of old versions and the later ones" [ "$format_count" -ge 10 ]
+run --list-formats
+check "--list-formats exits 0" [ "$status" -eq 0 ]
+check "--list-formats gives a line per format" [ "$(grep -c . <<<"$out")" -eq "$format_count" ]
+check "--list-formats names key, extension, folder and readers" contains "$out" \
+  $'msfs2024\t.pln\tMSFS2024\tMicrosoft Flight Simulator 2024, from its EFB'
+check "--list-formats lists the programs of old first" [ "$(head -n 1 <<<"$out" | cut -f 1)" = msfs ]
 
 run --airports "$airports" --format all --naming icao --out-dir "$work/all" "$samples/zurich-geneva.txt"
 check "all formats are written" [ "$status" -eq 0 ]
@@ -114,8 +120,14 @@ check "an existing plan without --force counts as not written" [ "$status" -eq 1
 check "the overwrite question is printed on one line" contains "$err" \
   "plantransit-convert: An MS Flight Simulator Flight plan zurich-geneva.pln already exists! Do you want to overwrite it?"
 check "the plan that was there is untouched" [ "$(cat zurich-geneva.pln)" = $'an older plan\r' ]
+run --quiet --airports "$airports" "$samples/zurich-geneva.txt"
+check "-q keeps the plan that was there too" [ "$status" -eq 1 ]
+check "-q asks nothing" [ "${err/overwrite/}" = "$err" ]
+check "-q still says the plan was not written" contains "$err" \
+  "plantransit-convert: MS Flight Simulator Flight-Plan zurich-geneva.pln could not be created!"
 run --force --airports "$airports" "$samples/zurich-geneva.txt"
 check "--force overwrites" [ "$status" -eq 0 ]
+check "--force overwrites without printing the question" [ -z "$err" ]
 check "the overwritten plan is the golden one" same_file zurich-geneva.pln "$golden/msfs/zurich-geneva.pln"
 
 # --- a missing airport file is not searched for -----------------------------------

@@ -37,15 +37,13 @@ TEST_F(SaveAsDialogTest, OffersOneFilterPerExportTypeAndAllFilesLast) {
   const RecordedDialog& dialog = t.dialogs.Dialogs()[0];
   EXPECT_TRUE(dialog.isSave);
   EXPECT_EQ("Save as... Flight plan", dialog.title);
-  // The ten of today keep their places; a format added later comes after them.
+  // The six programs of old keep their places; the simulators of today follow, in
+  // the registry's order.
   std::vector<std::string> descriptions = {
       "MS FS2000/2002 Flightplan Files (*.pln)", "ACS-GPS Flightplan Files (*.prg)",
       "Radar Contact Flightplan Files (*.apl)", "SquawkBox Flightplan Files (*.sbp)",
-      "SFP Flightplan Files (*.pln)", "Nav Flightplan Files (*.pln)",
-      "MSFS 2020/2024, FSX, P3D Flightplan Files (*.pln)", "X-Plane 11/12 Flightplan Files (*.fms)",
-      "Garmin Flightplan Files (*.fpl)", "GPX Route Files (*.gpx)"};
-  std::vector<std::string> patterns = {"*.pln", "*.prg", "*.apl", "*.sbp", "*.pln",
-                                       "*.pln", "*.pln", "*.fms", "*.fpl", "*.gpx"};
+      "SFP Flightplan Files (*.pln)", "Nav Flightplan Files (*.pln)"};
+  std::vector<std::string> patterns = {"*.pln", "*.prg", "*.apl", "*.sbp", "*.pln", "*.pln"};
   for (int later = static_cast<int>(descriptions.size()); later < kExportTypeCount; ++later) {
     descriptions.push_back(kExportTypes[later].filter.description);
     patterns.push_back(kExportTypes[later].filter.pattern);
@@ -105,6 +103,25 @@ TEST_F(SaveAsDialogTest, AnExportTypeWithoutAFilterOpensOnTheFirstFilter) {
     ASSERT_EQ(1u, fresh.dialogs.Dialogs().size());
     EXPECT_EQ(1, fresh.dialogs.Dialogs()[0].filterIndex);
     EXPECT_EQ(1, fresh.session.settings.exportType);
+  }
+}
+
+// Type numbers stored by older versions name the same format wherever its
+// filter now stands: 7 is MSFS 2020, 10 is GPX.
+TEST_F(SaveAsDialogTest, AStoredTypeOfTodayOpensOnItsOwnFilter) {
+  for (const char* key : {"msfs2020", "xplane", "garmin", "gpx"}) {
+    SCOPED_TRACE(key);
+    TestSession fresh;
+    const ExportType& type = *FindExportTypeByKey(key);
+    fresh.session.settings.exportType = type.code;
+    fresh.dialogs.Choose("D:\\Out\\plan", "plan");
+    char chosenPath[260] = "";
+    char chosenName[260] = "";
+    EXPECT_EQ(1, SaveAsDialog(fresh.session, chosenPath, chosenName));
+    ASSERT_EQ(1u, fresh.dialogs.Dialogs().size());
+    const RecordedDialog& dialog = fresh.dialogs.Dialogs()[0];
+    EXPECT_EQ(type.filter.description, dialog.filterDescriptions.at(dialog.filterIndex - 1));
+    EXPECT_EQ(type.code, fresh.session.settings.exportType);
   }
 }
 

@@ -44,8 +44,6 @@ struct ExportsRowIds {
 constexpr ExportsRowIds kExportsRows[] = {
     {"msfs", 1037, 1075, 1081},     {"acs-gps", 1070, 1076, 1082}, {"sfp", 1071, 1077, 1083},
     {"rc99", 1072, 1078, 1084},     {"sqb", 1073, 1079, 1085},     {"nav", 1074, 1080, 1086},
-    {"msfs2020", 1087, 1091, 1095}, {"xplane", 1088, 1092, 1096},  {"garmin", 1089, 1093, 1097},
-    {"gpx", 1090, 1094, 1098},
 };
 
 // The row of the format the converter names `key`.
@@ -63,14 +61,21 @@ const ExportType& Format(std::string_view key) {
   return *type;
 }
 
-// The keys of the formats after the first ten, in the order `column` stores them.
+// The keys of the formats `page` holds besides the ones listed first (the first
+// `listed` of that page), in the order `column` stores them.
 template <typename KeyText>
-std::string LaterFormatKeys(int ExportOrder::*column, KeyText keyText) {
+std::string LaterFormatKeys(SettingsPage page, std::size_t listed, int ExportOrder::*column, KeyText keyText) {
   std::string keys;
+  std::size_t seen = 0;
   for (const ExportType* type : ExportTypesInOrder(column)) {
-    if (type->order.*column > static_cast<int>(std::size(kExportsRows))) keys += keyText(*type);
+    if (type->page == page && ++seen > listed) keys += keyText(*type);
   }
   return keys;
+}
+
+std::string SwitchKey(const ExportType& type) { return type.name + std::string("=0\r\n"); }
+std::string FolderKey(const ExportType& type) {
+  return "\r\n[" + std::string(type.folderSection) + "]\r\nPathname=Please select a valid path\r\n";
 }
 
 // A file port that counts the replacements made: one per key written.
@@ -108,10 +113,18 @@ class SettingsSheetTest : public ::testing::Test {
   }
   void ClickOptions(int controlId) { OnOptionsPageCommand(sheet, *options, controlId, kClickNotification); }
   void ClickExports(int controlId) { OnExportsPageCommand(sheet, *exports, controlId, kClickNotification); }
+  void ClickSimulators(int controlId) { OnSimulatorsPageCommand(sheet, *simulators, controlId, kClickNotification); }
+  // The Simulators tab shown for the first time in this run of the sheet.
+  FakeSettingsPage& ShowSimulators() {
+    simulators = std::make_unique<FakeSettingsPage>();
+    FillSimulatorsPage(settings, *simulators);
+    return *simulators;
+  }
   // OK or Apply: every page created in this run, Options first.
   void Apply() {
     ApplyOptionsPage(sheet, *options);
     if (exports) ApplyExportsPage(sheet, *exports);
+    if (simulators) ApplySimulatorsPage(sheet, *simulators);
   }
   std::vector<std::string> Messages() {
     std::vector<std::string> texts = options->messages.Texts();
@@ -128,6 +141,7 @@ class SettingsSheetTest : public ::testing::Test {
   SettingsSheetContext sheet{settings, flags, {disk, t.environment}, t.folders, t.dialogs};
   std::unique_ptr<FakeSettingsPage> options;
   std::unique_ptr<FakeSettingsPage> exports;
+  std::unique_ptr<FakeSettingsPage> simulators;
 };
 
 // The keys of the Options page as a fresh run writes them, in their order.
@@ -197,27 +211,21 @@ TEST_F(SettingsSheetTest, ExportsWritesItsKeysInOrderAndStaysChangedForTheRestOf
   EXPECT_EQ(1, page.applyEnabled);
 
   Apply();
-  const int keys = 2 * kExportTypeCount;
+  const int keys = 2 * static_cast<int>(ExportsPage().size());
   EXPECT_EQ(keys, disk.replacements);
-  // The ten formats of today in the order stored files have; a format added
-  // later follows them.
+  // The six programs of old in the order stored files have them; a format added
+  // to the page later follows them.
+  const std::size_t six = std::size(kExportsRows);
   EXPECT_EQ(
-      "[Startup]\r\nACS-GPS=0\r\nMSFS=0\r\nNAV=0\r\nRC99=0\r\nSQB=1\r\nSFP=0\r\n"
-      "MSFS2020=0\r\nXPLANE=0\r\nGARMIN=0\r\nGPX=0\r\n" +
-          LaterFormatKeys(&ExportOrder::switchStore, [](const ExportType& type) { return type.name + std::string("=0\r\n"); }) +
+      "[Startup]\r\nACS-GPS=0\r\nMSFS=0\r\nNAV=0\r\nRC99=0\r\nSQB=1\r\nSFP=0\r\n" +
+          LaterFormatKeys(SettingsPage::Exports, six, &ExportOrder::switchStore, SwitchKey) +
       "\r\n[DefACSGPSDir]\r\nPathname=Please select a valid path\r\n"
       "\r\n[DefNAVDir]\r\nPathname=Please select a valid path\r\n"
       "\r\n[DefRC99Dir]\r\nPathname=Please select a valid path\r\n"
       "\r\n[DefSQBDir]\r\nPathname=Please select a valid path\r\n"
       "\r\n[DefSFPDir]\r\nPathname=Please select a valid path\r\n"
-      "\r\n[DefMSFSDir]\r\nPathname=Please select a valid path\r\n"
-      "\r\n[DefMSFS2020Dir]\r\nPathname=Please select a valid path\r\n"
-      "\r\n[DefXPLANEDir]\r\nPathname=Please select a valid path\r\n"
-      "\r\n[DefGARMINDir]\r\nPathname=Please select a valid path\r\n"
-      "\r\n[DefGPXDir]\r\nPathname=Please select a valid path\r\n" +
-          LaterFormatKeys(&ExportOrder::folderStore, [](const ExportType& type) {
-            return "\r\n[" + std::string(type.folderSection) + "]\r\nPathname=Please select a valid path\r\n";
-          }),
+      "\r\n[DefMSFSDir]\r\nPathname=Please select a valid path\r\n" +
+          LaterFormatKeys(SettingsPage::Exports, six, &ExportOrder::folderStore, FolderKey),
       Stored());
   EXPECT_EQ(1, BulkSwitch(settings, Format("sqb")));
   EXPECT_TRUE(Messages().empty());
@@ -537,6 +545,54 @@ TEST(SettingsSheetNoFileTest, NoPlaceForTheFileIsReportedByItsName) {
   EXPECT_EQ(std::vector<std::string>{"The Default settings could not be saved in PlanTransit.cfg!\n"
                                      "Please check that the file can be written, then try again."},
             page.messages.Texts());
+}
+
+// The Simulators page lists every format the Exports page does not, in the
+// registry's order: a ticked row and a folder changed for the selected row are
+// stored under the format's own keys, switches first.
+TEST_F(SettingsSheetTest, SimulatorsListsTheOtherFormatsAndStoresTheirSwitchesAndFolders) {
+  Store("[Startup]\r\nGPX=1\r\n");
+  Open();
+  FakeSettingsPage& page = ShowSimulators();
+  const std::vector<FakeSettingsPage::ListRow>& rows = page.lists[kSimulatorsList];
+  std::vector<const ExportType*> expected;
+  for (const ExportType& type : kExportTypes) {
+    if (type.page == SettingsPage::Simulators) expected.push_back(&type);
+  }
+  ASSERT_EQ(kExportTypeCount - ExportsPage().size(), rows.size());
+  for (std::size_t row = 0; row < rows.size(); ++row) {
+    SCOPED_TRACE(expected[row]->key);
+    EXPECT_EQ(expected[row]->label, rows[row].name);
+    EXPECT_EQ(kNoFolder, rows[row].folder);
+    EXPECT_EQ(expected[row] == &Format("gpx"), rows[row].checked) << "a switch read from the file shows";
+  }
+
+  ClickSimulators(kChangeFolderButton);  // no row selected: nothing to change
+  EXPECT_TRUE(t.folders.Prompts().empty());
+  std::size_t xplane = 0;
+  while (expected[xplane] != &Format("xplane")) ++xplane;
+  page.selectedRow = static_cast<int>(xplane);
+  t.folders.Choose("D:\\X-Plane\\Output\\FMS plans");
+  ClickSimulators(kChangeFolderButton);
+  EXPECT_EQ("D:\\X-Plane\\Output\\FMS plans", page.lists[kSimulatorsList][xplane].folder);
+  EXPECT_STREQ("D:\\X-Plane\\Output\\FMS plans", BulkFolder(settings, Format("xplane")));
+  page.lists[kSimulatorsList][xplane].checked = true;
+  OnSimulatorsPageCommand(sheet, page, kSimulatorsList, kListRowCheckedNotification);
+  EXPECT_EQ(2, page.applyEnabled);
+
+  Apply();
+  // The stored GPX key keeps its place; the others follow it in the page's order.
+  std::string switches = "[Startup]\r\nGPX=1\r\n";
+  std::string folders;
+  for (const ExportType* type : expected) {
+    if (type != &Format("gpx")) switches += type->name + std::string(type == &Format("xplane") ? "=1\r\n" : "=0\r\n");
+    folders += "\r\n[" + std::string(type->folderSection) + "]\r\nPathname=" +
+               (type == &Format("xplane") ? "D:\\X-Plane\\Output\\FMS plans" : kNoFolder) + "\r\n";
+  }
+  EXPECT_EQ(switches + folders, Stored());
+  EXPECT_EQ(1, BulkSwitch(settings, Format("xplane")));
+  EXPECT_TRUE(flags.simulatorsChanged);
+  EXPECT_FALSE(flags.exportsChanged);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "ListViewQueries.h"
 #include "MainWindowRun.h"
 #include "ProgramDialogs.h"
+#include "writers/FormatRegistry.h"
 
 namespace {
 
@@ -130,13 +131,13 @@ void ExpectDetailsListTheRoute(MainWindowRun& run, CaseReport& report) {
   report.Expect(WaitUntil([&] { return !IsWindow(details); }), "\"&OK\" did not close the details");
 }
 
-// The GPX filter (10, after the six of old and MSFS 2020 ... Garmin) writes a GPX route.
+// The GPX filter (where the registry puts it, after the six of old) writes a GPX route.
 void SaveAsGpxRoute(MainWindowRun& run, const ConversionFolder& folder, CaseReport& report) {
   PostCommand(run.Window(), kSaveAsCommand);
   HWND dialog = WaitForDialog(run.Program(), "Save as... Flight plan", report);
   if (dialog == nullptr) return;
   std::string route = folder.root + "\\zurich-geneva.gpx";
-  SelectFilter(dialog, 10);
+  SelectFilter(dialog, IndexOf(*FindExportTypeByKey("gpx")) + 1);
   ChooseFile(dialog, route);
   AnswerNextMessage(run.Program(), report, "GPX Route zurich-geneva.gpx successfully created!\n", kIconInformation,
                     "[OK]", IDOK);
@@ -171,7 +172,7 @@ void SaveAllTen(MainWindowRun& run, const ConversionFolder& folder, CaseReport& 
       {"Radar Contact Flight-Plan zurich-geneva.apl successfully created!\n", "rc\\zurich-geneva.apl"},
       {"Super Flight Planner Flight-Plan zurich-geneva.pln successfully created!\n", "sfp\\zurich-geneva.pln"},
       {"Nav Flight Planner Flight-Plan zurich-geneva.pln successfully created!\n", "nav\\zurich-geneva.pln"},
-      {"MSFS 2020/2024 Flight-Plan zurich-geneva.pln successfully created!\n", "msfs2020\\zurich-geneva.pln"},
+      {"MSFS 2020 Flight-Plan zurich-geneva.pln successfully created!\n", "msfs2020\\zurich-geneva.pln"},
       {"X-Plane Flight-Plan zurich-geneva.fms successfully created!\n", "xplane\\zurich-geneva.fms"},
       {"Garmin Flight-Plan zurich-geneva.fpl successfully created!\n", "garmin\\zurich-geneva.fpl"},
       {"GPX Route zurich-geneva.gpx successfully created!\n", "gpx\\zurich-geneva.gpx"},

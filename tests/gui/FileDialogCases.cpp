@@ -114,14 +114,12 @@ void OpenDialogRefusesFcfAndAcceptsFcfInCapitals(const DriverPaths& paths, CaseR
 }
 
 void SaveDialogFilterBecomesTheExportType(const DriverPaths& paths, CaseReport& report) {
-  // The ten of today keep their places; a format added later comes after them,
-  // and "All files" last, stored as type eleven wherever it stands.
+  // The six programs of old keep their places; the simulators of today follow, in
+  // the registry's order, and "All files" last, stored as type eleven.
   std::vector<std::string> filters = {
       "MS FS2000/2002 Flightplan Files (*.pln)", "ACS-GPS Flightplan Files (*.prg)",
       "Radar Contact Flightplan Files (*.apl)",  "SquawkBox Flightplan Files (*.sbp)",
-      "SFP Flightplan Files (*.pln)",            "Nav Flightplan Files (*.pln)",
-      "MSFS 2020/2024, FSX, P3D Flightplan Files (*.pln)", "X-Plane 11/12 Flightplan Files (*.fms)",
-      "Garmin Flightplan Files (*.fpl)",         "GPX Route Files (*.gpx)"};
+      "SFP Flightplan Files (*.pln)",            "Nav Flightplan Files (*.pln)"};
   for (int later = static_cast<int>(filters.size()); later < kExportTypeCount; ++later) {
     filters.push_back(kExportTypes[later].filter.description);
   }

@@ -5,7 +5,7 @@
 //   GuiDriver --hold PlanTransit.exe GuiProbe.dll RECT-FILE DONE-FILE [VIEW]
 //
 // The second form starts the program with the defaults, opens VIEW ("main", the
-// default; "options" and "exports", the settings sheet's pages; "details", the
+// default; "options", "exports" and "simulators", the settings sheet's pages; "details", the
 // route details of a sample built with the bundled airport data), writes that window's screen rectangle ("left top width height")
 // to RECT-FILE, and closes the program once DONE-FILE exists (for screenshots).
 #include "shell/Win32.h"
@@ -78,7 +78,7 @@ void BuildTheSample(TestedProgram& program, HWND window) {
 HWND OpenView(TestedProgram& program, HWND window, const std::string& view) {
   if (view == "main") return window;
   const char* title = nullptr;
-  if (view == "options" || view == "exports") {
+  if (view == "options" || view == "exports" || view == "simulators") {
     PostCommand(window, IDM_SETTINGS);
     title = "PlanTransit - Settings";
   } else if (view == "details") {
@@ -90,9 +90,8 @@ HWND OpenView(TestedProgram& program, HWND window, const std::string& view) {
   }
   HWND shown = nullptr;
   WaitUntil([&] { return (shown = FindTopLevel(program.ProcessId(), "#32770", title)) != nullptr; });
-  if (shown != nullptr && view == "exports") {
-    PostMessageA(shown, PSM_SETCURSEL, 1, 0);
-  }
+  if (shown != nullptr && view == "exports") PostMessageA(shown, PSM_SETCURSEL, 1, 0);
+  if (shown != nullptr && view == "simulators") PostMessageA(shown, PSM_SETCURSEL, 2, 0);
   CaseReport report;
   program.Sync(report);
   return shown;

@@ -79,3 +79,22 @@ long ListItemCount(HWND list) {
   SendMessageTimeoutA(list, LVM_GETITEMCOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &count);
   return static_cast<long>(count);
 }
+
+unsigned ItemState(HWND list, int item, unsigned mask) {
+  DWORD_PTR state = 0;
+  SendMessageTimeoutA(list, LVM_GETITEMSTATE, static_cast<WPARAM>(item), mask, SMTO_ABORTIFHUNG, 5000, &state);
+  return static_cast<unsigned>(state);
+}
+
+bool SetItemState(HWND list, DWORD processId, int item, unsigned state, unsigned mask) {
+  RemoteBuffer remote(processId, sizeof(LVITEMA));
+  if (!remote.Usable()) return false;
+  LVITEMA request{};
+  request.state = state;
+  request.stateMask = mask;
+  remote.Write(0, &request, sizeof request);
+  DWORD_PTR result = 0;
+  SendMessageTimeoutA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(remote.At(0)),
+                      SMTO_ABORTIFHUNG, 5000, &result);
+  return result != 0;
+}

@@ -11,3 +11,10 @@ std::string ColumnHeader(HWND list, DWORD processId, int column);
 // The text of row `item`, column `column` (LVM_GETITEMTEXT); empty for no such cell.
 std::string ItemText(HWND list, DWORD processId, int item, int column);
 long ListItemCount(HWND list);
+
+// The item's state bits of `mask` (LVM_GETITEMSTATE).
+unsigned ItemState(HWND list, int item, unsigned mask);
+
+// Sets the item's state bits of `mask` to `state` (LVM_SETITEMSTATE, its item
+// copied into the list's process), as a click would; true when the list took it.
+bool SetItemState(HWND list, DWORD processId, int item, unsigned state, unsigned mask);

@@ -134,6 +134,50 @@ void ExportsPageShowsEveryFormatAndStoresATickedSwitch(const DriverPaths& paths,
                 std::string("the file lacks ") + last.type->name + "=1: " + Visible(stored));
 }
 
+// The Simulators tab lists a row per simulator target in the registry's order,
+// its label and folder, none ticked in a fresh run; a row ticked there is stored
+// under the target's key.
+void SimulatorsPageListsEveryTargetAndStoresATickedRow(const DriverPaths& paths, CaseReport& report) {
+  MainWindowRun run(paths, "settings-simulators", nullptr, report);
+  if (run.Window() == nullptr) return;
+  TestedProgram& program = run.Program();
+  PostCommand(run.Window(), kSettingsCommand);
+  HWND sheet = WaitForDialog(program, kSheetTitle, report);
+  if (sheet == nullptr) return;
+  PostMessageA(sheet, PSM_SETCURSEL, 2, 0);
+  program.Sync(report);
+  HWND page = ActivePage(sheet);
+  HWND list = page != nullptr ? GetDlgItem(page, kSimulatorsList) : nullptr;
+  if (!report.Expect(list != nullptr, "the Simulators tab shows no list")) return;
+  report.ExpectText("Simulator", ColumnHeader(list, program.ProcessId(), 0), "first column");
+  report.ExpectText("Folder", ColumnHeader(list, program.ProcessId(), 1), "second column");
+  report.ExpectText("Change folder...", TextOf(GetDlgItem(page, kChangeFolderButton)), "the folder button");
+  std::vector<const ExportType*> targets;
+  for (const ExportType& type : kExportTypes) {
+    if (type.page == SettingsPage::Simulators) targets.push_back(&type);
+  }
+  report.ExpectNumber(static_cast<long>(targets.size()), ListItemCount(list), "rows");
+  for (std::size_t row = 0; row < targets.size(); ++row) {
+    const int item = static_cast<int>(row);
+    report.ExpectText(targets[row]->label, ItemText(list, program.ProcessId(), item, 0), "row " + std::to_string(row));
+    report.ExpectText("Please select a valid path", ItemText(list, program.ProcessId(), item, 1),
+                      std::string("folder of ") + targets[row]->label);
+    report.ExpectNumber(INDEXTOSTATEIMAGEMASK(1), ItemState(list, item, LVIS_STATEIMAGEMASK),
+                        std::string("check box of ") + targets[row]->label);
+  }
+  const ExportType& ticked = *targets.back();
+  report.Expect(SetItemState(list, program.ProcessId(), static_cast<int>(targets.size()) - 1, INDEXTOSTATEIMAGEMASK(2),
+                             LVIS_STATEIMAGEMASK),
+                "the last row could not be ticked");
+  program.Sync(report);
+  report.Expect(IsWindowEnabled(GetDlgItem(sheet, kApplyButton)) != FALSE, "Apply is not enabled after a tick");
+  Click(GetDlgItem(sheet, IDOK));
+  report.Expect(WaitUntilGone(program, kSheetTitle), "OK did not close the sheet");
+  std::string stored = ReadFileBytes(run.ConfigPath());
+  report.Expect(stored.find(std::string("\r\n") + ticked.name + "=1\r\n") != std::string::npos,
+                std::string("the file lacks ") + ticked.name + "=1: " + Visible(stored));
+}
+
 // Nothing is built yet: the view lists no rows under its six headers.
 void DetailsBeforeABuildShowAnEmptyListWithSixHeaders(const DriverPaths& paths, CaseReport& report) {
   MainWindowRun run(paths, "details-empty", nullptr, report);
@@ -177,6 +221,7 @@ std::vector<GuiCase> SettingsCases() {
       {"SheetFromTheMenuStoresTheFlightTypeOnApply", SheetFromTheMenuStoresTheFlightTypeOnApply},
       {"UncheckingTheMenuBarRemovesItAndShortensTheWindow", UncheckingTheMenuBarRemovesItAndShortensTheWindow},
       {"ExportsPageShowsEveryFormatAndStoresATickedSwitch", ExportsPageShowsEveryFormatAndStoresATickedSwitch},
+      {"SimulatorsPageListsEveryTargetAndStoresATickedRow", SimulatorsPageListsEveryTargetAndStoresATickedRow},
       {"DetailsBeforeABuildShowAnEmptyListWithSixHeaders", DetailsBeforeABuildShowAnEmptyListWithSixHeaders},
       {"AboutBoxFromTheSystemMenu", AboutBoxFromTheSystemMenu},
   };

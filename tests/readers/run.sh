@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Every plan of today's formats that the converter writes for the samples and the
-# edge cases here (names in Windows-1252 with "&" and "<", south and west, a plain
-# position, no runway, 32 waypoints) is read back by readers someone else wrote:
-# xmllint against the published GPX 1.1 schema and the rules of Garmin's
-# FlightPlan v1 schema, gpsbabel for GPX, and the npm readers of check-plans.js,
-# which compare what every reader got with the source.
+# Every plan of today's simulators that the converter writes for the samples and
+# the edge cases here (names in Windows-1252 with "&" and "<", south and west, a
+# plain position, no runway, 32 waypoints, the date line) is read back by readers
+# someone else wrote, or by the rules of its published description where none
+# installs here: xmllint against the published schemas, gpsbabel, and the modules
+# of checks/ (npm readers among them), which compare what they read with the
+# source. README.md lists the reader of each target.
 # Usage: run.sh SOURCE_DIR CONVERTER WORK_DIR
 set -u
 source_dir=$1 converter=$2 work=$3
@@ -29,14 +30,15 @@ export NODE_PATH=$node_dir/node_modules
 passed=0
 failed=0
 
-# check SOURCE AIRPORTS: converts SOURCE into the four formats and reads them back.
+# check SOURCE AIRPORTS: converts SOURCE into every format and reads the plans
+# back: the schema checks here, then every module of checks/ (check-plans.js),
+# then every checks/*.sh with SOURCE AIRPORTS OUT.
 check() {
-  local source=$1 airports=$2 name out
+  local source=$1 airports=$2 name out script
   name=$(basename "$source" .txt)
   out=$work/plans/$name
   rm -rf "$out"
-  if ! "$converter" --quiet --force --format msfs2020,xplane,garmin,gpx --airports "$airports" --out-dir "$out" \
-       "$source"; then
+  if ! "$converter" --quiet --force --format all --airports "$airports" --out-dir "$out" "$source"; then
     echo "FAILED: $name was not converted"
     failed=$((failed + 1))
     return
@@ -47,9 +49,12 @@ check() {
     failures=1
   xmllint --noout "$out/MSFS2020/$name.pln" 2>>"$out/xmllint.log" || failures=1
   [ "$failures" -eq 0 ] || cat "$out/xmllint.log"
-  gpsbabel -r -i gpx -f "$out/GPX/$name.gpx" -o unicsv -F "$out/gpx.csv" || failures=1
-  node "$here/check-plans.js" "$source" "$airports" "$out/MSFS2020/$name.pln" "$out/XPLANE/$name.fms" \
-    "$out/GARMIN/$name.fpl" "$out/gpx.csv" || failures=1
+  gpsbabel -r -i gpx -f "$out/GPX/$name.gpx" -o unicsv -F "$out/GPX/$name.csv" || failures=1
+  node "$here/check-plans.js" "$source" "$airports" "$out" || failures=1
+  for script in "$here"/checks/*.sh; do
+    [ -e "$script" ] || continue
+    bash "$script" "$source" "$airports" "$out" || failures=1
+  done
   if [ "$failures" -eq 0 ]; then
     passed=$((passed + 1))
   else
@@ -63,6 +68,7 @@ for sample in "$source_dir"/samples/*.txt; do
 done
 check "$here/every-edge.txt" "$here/airports.txt"
 check "$here/thirty-two.txt" "$source_dir/data/Fsb_apts.txt"
+check "$here/date-line.txt" "$here/date-line-airports.txt"
 
 echo "readers: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -85,8 +85,8 @@ check "SHA256SUMS holds their checksums" bash -c "cd '$dist' && sha256sum --quie
 echo "-- the .deb"
 : >"$work/said"
 contents=$(dpkg-deb --contents "$deb_file")
-check "the .deb holds the converter, its data, its man page and the licence texts" same \
-  "./usr/bin/plantransit-convert ./usr/share/doc/plantransit-convert/THIRD-PARTY-NOTICES.txt ./usr/share/doc/plantransit-convert/copyright ./usr/share/man/man1/plantransit-convert.1.gz ./usr/share/plantransit/Fsb_apts.txt " \
+check "the .deb holds the converter, its data, its man page, changelog and licence texts" same \
+  "./usr/bin/plantransit-convert ./usr/share/doc/plantransit-convert/THIRD-PARTY-NOTICES.txt ./usr/share/doc/plantransit-convert/changelog.gz ./usr/share/doc/plantransit-convert/copyright ./usr/share/man/man1/plantransit-convert.1.gz ./usr/share/plantransit/Fsb_apts.txt " \
   "$(awk '$1 !~ /^d/ {print $6}' <<<"$contents" | sorted_words)"
 check "every file of the .deb belongs to root" same "" "$(awk '$2 != "root/root"' <<<"$contents")"
 check "the converter is executable" same "-rwxr-xr-x" \
@@ -94,6 +94,10 @@ check "the converter is executable" same "-rwxr-xr-x" \
 check "the .deb's name and version" same "plantransit-convert $version amd64" \
   "$(dpkg-deb --showformat='${Package} ${Version} ${Architecture}' --show "$deb_file")"
 check "the .deb depends on the C++ library" contains "$(dpkg-deb --field "$deb_file" Depends)" "libstdc++6"
+check "the .deb's description names the simulators of today" contains "$(dpkg-deb --field "$deb_file" Description)" \
+  "Microsoft Flight Simulator 2020 and"
+lintian --no-tag-display-limit "$deb_file" >"$work/lintian" 2>&1
+check "lintian finds no error and no warning in the .deb" same "" "$(grep -E '^[EW]: ' "$work/lintian")"
 dpkg-deb -x "$deb_file" "$work/root"
 deb_converter=$work/root/usr/bin/plantransit-convert
 convert deb "$deb_converter"
@@ -108,6 +112,8 @@ manual=$(zcat "$work/root/usr/share/man/man1/plantransit-convert.1.gz")
 check "the man page is section 1 of plantransit-convert" contains "$manual" '.TH PLANTRANSIT-CONVERT "1"'
 check "the man page lists --format" contains "$manual" '\-\-format'
 check "the man page tells where the data is" contains "$manual" "/usr/share/plantransit/Fsb_apts.txt"
+check "the man page names every format's key" same "" "$(for key in $("$deb_converter" --list-formats | cut -f 1); do
+  grep -qF -- ".B ${key//-/\\-}" <<<"$manual" || echo "$key"; done)"
 
 echo "-- the zip"
 : >"$work/said"

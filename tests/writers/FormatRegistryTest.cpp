@@ -2,6 +2,7 @@
 // held to the registry.
 #include <algorithm>
 #include <fstream>
+#include <iterator>
 #include <set>
 #include <sstream>
 #include <string>
@@ -20,17 +21,23 @@ int Count(const std::string& text, const std::string& part) {
   return count;
 }
 
-TEST(FormatRegistry, TypeNumbersAreUniqueAndTheFirstTenAreOneToTen) {
+// Stored files name a format by its type number: the ten formats of old versions
+// keep theirs wherever their filters stand.
+TEST(FormatRegistry, TypeNumbersAreUniqueAndTheStoredOnesKeepTheirFormat) {
   std::set<int32_t> codes;
   for (int i = 0; i < kExportTypeCount; ++i) {
     const ExportType& type = kExportTypes[i];
     SCOPED_TRACE(type.key);
     EXPECT_TRUE(codes.insert(type.code).second) << "type number " << type.code << " twice";
     EXPECT_NE(kAllFilesType, type.code);
-    if (i < 10) {
-      EXPECT_EQ(i + 1, type.code);
-    }
     EXPECT_EQ(i, IndexOf(type));
+  }
+  const char* stored[] = {"msfs", "acs-gps", "rc99", "sqb", "sfp", "nav", "msfs2020", "xplane", "garmin", "gpx"};
+  for (int code = 1; code <= 10; ++code) {
+    const ExportType* type = FindExportType(code);
+    ASSERT_NE(nullptr, type) << code;
+    EXPECT_STREQ(stored[code - 1], type->key) << code;
+    if (code <= 6) EXPECT_EQ(code - 1, IndexOf(*type)) << "the six of old keep their filters";
   }
 }
 
@@ -51,7 +58,6 @@ TEST(FormatRegistry, EachOrderIsAPermutationOfOneToTheCount) {
     const char* name;
     int ExportOrder::*column;
   } columns[] = {{"saveAll", &ExportOrder::saveAll},
-                 {"exportsPage", &ExportOrder::exportsPage},
                  {"switchStore", &ExportOrder::switchStore},
                  {"folderStore", &ExportOrder::folderStore}};
   std::vector<int> oneToCount(kExportTypeCount);
@@ -64,6 +70,17 @@ TEST(FormatRegistry, EachOrderIsAPermutationOfOneToTheCount) {
     EXPECT_EQ(oneToCount, positions);
     ExportTypeList inOrder = ExportTypesInOrder(c.column);
     for (int i = 0; i < kExportTypeCount; ++i) EXPECT_EQ(i + 1, inOrder[i]->order.*c.column);
+  }
+}
+
+TEST(FormatRegistry, EachSettingsPageOrdersItsRowsFromOne) {
+  for (SettingsPage page : {SettingsPage::Exports, SettingsPage::Simulators}) {
+    std::vector<int> positions;
+    for (const ExportType& type : kExportTypes) {
+      if (type.page == page) positions.push_back(type.order.onPage);
+    }
+    std::sort(positions.begin(), positions.end());
+    for (std::size_t i = 0; i < positions.size(); ++i) EXPECT_EQ(static_cast<int>(i) + 1, positions[i]);
   }
 }
 
@@ -130,6 +147,22 @@ TEST(FormatRegistry, TheReadmeTableListsEveryFormatInRegistryOrder) {
     expected << "| " << type.title << " (`" << type.key << "`) | " << type.fileKind << " | " << type.readBy << " |\n";
   }
   EXPECT_EQ(expected.str(), ReadmeFormatTable()) << "README.md's format table should read:\n" << expected.str();
+}
+
+// The help page tells which file each simulator reads: every simulator target's
+// Save-as file type has its row there ("(*.ext)" left out, as the dialog shows it
+// after the name).
+TEST(FormatRegistry, TheHelpPageNamesEverySimulatorTarget) {
+  std::ifstream page(std::string(PLANTRANSIT_PROJECT_DIR) + "/docs/help.html");
+  std::string html((std::istreambuf_iterator<char>(page)), std::istreambuf_iterator<char>());
+  ASSERT_FALSE(html.empty());
+  for (const ExportType& type : kExportTypes) {
+    if (type.page != SettingsPage::Simulators) continue;
+    std::string fileType = type.filter.description;
+    fileType = fileType.substr(0, fileType.rfind(" ("));
+    EXPECT_NE(std::string::npos, html.find("<tr><td>" + fileType + "</td><td>" + type.extension))
+        << "docs/help.html has no row for " << fileType;
+  }
 }
 
 }  // namespace

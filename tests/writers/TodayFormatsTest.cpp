@@ -1,15 +1,19 @@
 // The plans of today's simulators byte for byte, for the worked route and for a
 // route of every edge, and the rules they are written by: the AIRAC cycle, the
-// runway designator, the texts of Windows-1252 names. What real readers take
-// from these files is checked in tests/readers.
+// runway designator, the texts of Windows-1252 names, numbers and names as
+// readers take them. What real readers take from these files is checked in
+// tests/readers.
+#include <algorithm>
 #include <string>
 
 #include <gtest/gtest.h>
 
+#include "route/AirportLookup.h"
 #include "support/Files.h"
 #include "support/TestRoutes.h"
 #include "support/FakeDatePort.h"
 #include "writers/AiracCycle.h"
+#include "writers/GarminUserWriter.h"
 #include "writers/GarminWriter.h"
 #include "writers/GpxWriter.h"
 #include "writers/MsfsXmlWriter.h"
@@ -30,23 +34,9 @@ constexpr TodayFormat kTodayFormats[] = {
     {WriteMsfsXmlPlan, "msfs2020", ".pln"},
     {WriteXPlanePlan, "xplane", ".fms"},
     {WriteGarminPlan, "garmin", ".fpl"},
+    {WriteGarminUserPlan, "garmin-user", ".fpl"},
     {WriteGpxPlan, "gpx", ".gpx"},
 };
-
-// Santiago to Mendoza, south and west: names in Windows-1252 with "&" and "<",
-// an intersection whose ident has a "-" (twice at one place, once elsewhere), a
-// plain position below sea level, an NDB, and no runway chosen.
-void MakeEveryEdgeRoute(RouteTable& route) {
-  route = RouteTable{};
-  AddTestRow(route, 'A', "SCEL", "Aeropuerto_Arturo_Merino_Ben\xEDtez_&_<Co>", 'S', 33, 23.48, 'W', 70, 47.13, 1555);
-  AddTestRow(route, 'I', "A-1", "A-1", 'S', 33, 10.05, 'W', 70, 30.5, 9000);
-  AddTestRow(route, 'U', "POS", "POS", 'S', 33, 0.0, 'W', 71, 59.99, -12.5);
-  AddTestRow(route, 'N', "EL", "EL", 'S', 32, 59.01, 'W', 70, 0.01, 12000);
-  AddTestRow(route, 'I', "A-1", "A-1", 'S', 33, 10.05, 'W', 70, 30.5, 9000);
-  AddTestRow(route, 'I', "A-1", "A-1", 'S', 32, 55.0, 'W', 69, 30.0, 11000);
-  AddTestRow(route, 'A', "SAME", "El_Plumerillo", 'S', 32, 49.86, 'W', 68, 47.58, 2310);
-  route.cruiseAltitude = 12000;
-}
 
 TEST(TodayFormats, ZurichGenevaMatchesTheGoldenFiles) {
   for (const TodayFormat& format : kTodayFormats) {
@@ -59,12 +49,39 @@ TEST(TodayFormats, ZurichGenevaMatchesTheGoldenFiles) {
 TEST(TodayFormats, ARouteOfEveryEdgeMatchesTheGoldenFiles) {
   for (const TodayFormat& format : kTodayFormats) {
     SCOPED_TRACE(format.golden);
-    TestPlan plan;
-    MakeEveryEdgeRoute(plan.route);
-    plan.flightRules = FlightRules::Ifr;
-    plan.routeKind = RouteKind::HighAirways;
+    TestPlan plan = EveryEdgePlan();
     EXPECT_TRUE(
         MatchesGolden(WrittenBy(plan, format.writer), std::string(format.golden) + "/every-edge" + format.extension));
+  }
+}
+
+TEST(TodayFormats, NumbersAndNamesAreWrittenAsReadersTakeThem) {
+  const struct {
+    const char* what;
+    PlanWriter writer;
+    const char* text;  // lines of the plan, unindented
+  } cases[] = {
+      {"GPX: 180 east is 180 west", WriteGpxPlan, "<rtept lat=\"-19.000000\" lon=\"-180.000000\">\n"},
+      {"GPX: 180 east as written is 180 west, no negative zero", WriteGpxPlan,
+       "<rtept lat=\"-17.750000\" lon=\"-180.000000\">\n<ele>0.00</ele>\n"},
+      {"GPX: no name for an airport not found", WriteGpxPlan, "<name>NFFN</name>\n<type>Airport</type>\n"},
+      {"GPX: its identifier in the route's description", WriteGpxPlan, "<desc>NFFN to Fua'amotu International"},
+      {"GPX: no blank after a cut name", WriteGpxPlan,
+       "<desc>Fua'amotu International Airport Tongatapu Kingdom</desc>\n"},
+      {"Garmin: 180 east is 180 west", WriteGarminPlan, "<lat>-19.000000</lat>\n<lon>-180.000000</lon>\n"},
+      {"Garmin: no negative zero, no name for an airport not found", WriteGarminPlan,
+       "<lon>-180.000000</lon>\n<elevation>0.00</elevation>\n"},
+      {"Garmin: an identifier without its accent names a user waypoint", WriteGarminPlan,
+       "<identifier>ELA</identifier>\n<type>USER WAYPOINT</type>\n"},
+      {"X-Plane: no negative zero", WriteXPlanePlan, "28 POS DRCT 0.000000 -19.000000 180.000000\n"},
+      {"X-Plane: an identifier without its accent names a user waypoint", WriteXPlanePlan,
+       "28 ELA DRCT 9000.000000 -18.500000 -178.000000\n"},
+  };
+  TestPlan plan = DateLinePlan();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::string written = Unindented(WrittenBy(plan, c.writer));
+    EXPECT_NE(std::string::npos, written.find(c.text)) << written;
   }
 }
 

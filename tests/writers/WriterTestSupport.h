@@ -2,12 +2,17 @@
 // against the fake ports to get its bytes back.
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "route/AirportLookup.h"
+#include "route/RouteBuild.h"
 #include "support/FakeDatePort.h"
+#include "support/Files.h"
+#include "support/TestPlans.h"
 #include "support/TestPorts.h"
 #include "support/TestRoutes.h"
 #include "writers/FormatRegistry.h"
@@ -90,3 +95,49 @@ inline std::vector<std::string> LinesOf(const std::string& text) {
   lines.push_back(text.substr(start));
   return lines;
 }
+
+// The route of tests/readers/every-edge.txt with tests/readers/airports.txt, built
+// as the converter builds it (the route the reader checks read back), flown IFR
+// on high airways with no runway chosen: Santiago to Mendoza, south and west,
+// names in Windows-1252 with "&" and "<", an intersection whose ident has a "-"
+// (twice at one place, once elsewhere), a plain position below sea level whose
+// minutes round up to the next degree, and an NDB.
+inline TestPlan EveryEdgePlan() {
+  const std::string readers = std::string(PLANTRANSIT_PROJECT_DIR) + "/tests/readers/";
+  TestPorts ports;
+  ports.files.files[kSourcePath] = ReadBytes(readers + "every-edge.txt");
+  ports.files.files[kAirportPath] = ReadBytes(readers + "airports.txt");
+  BuiltRoute built = BuildRoute(TestRequest(), ports.Route());
+  EXPECT_EQ(RouteOutcome::Built, built.outcome);
+  TestPlan plan;
+  plan.route = built.route;
+  plan.flightRules = FlightRules::Ifr;
+  plan.routeKind = RouteKind::HighAirways;
+  return plan;
+}
+
+// Nadi to Nuku'alofa across the date line: an airport the data did not find at a
+// longitude that rounds up to 180 east, 0.01 ft below sea level; a VOR whose
+// identifier has an accent no database has; a plain position at 180 east, at -0
+// ft, named like a VOR of the world; an airport whose name was cut after a "_".
+inline TestPlan DateLinePlan() {
+  TestPlan plan;
+  RouteTable& route = plan.route;
+  AddTestRow(route, 'A', "NFFN", kAirportNotFoundText, 'S', 17, 45.0, 'E', 179, 59.99999999, -0.01);
+  AddTestRow(route, 'V', "\xC9LA", "\xC9LA", 'S', 18, 30.0, 'W', 178, 0.0, 9000);
+  AddTestRow(route, 'U', "POS", "POS", 'S', 19, 0.0, 'E', 180, 0.0, -0.0);
+  AddTestRow(route, 'A', "NFTF", "Fua'amotu_International_Airport_Tongatapu_Kingdom_", 'S', 21, 14.5, 'W', 175, 8.95,
+             126);
+  route.cruiseAltitude = 9000;
+  return plan;
+}
+
+// Each line of `plan` without the blanks it starts with, ended by "\n".
+inline std::string Unindented(const std::string& plan) {
+  std::string text;
+  for (const std::string& line : LinesOf(plan)) {
+    text += line.substr(std::min(line.find_first_not_of(' '), line.size())) + "\n";
+  }
+  return text;
+}
+

@@ -1,0 +1,13 @@
+// The FlightGear route manager plan (.fgfp), a PropertyList XML file.
+#pragma once
+
+#include "writers/PlanInput.h"
+#include "writers/PlanStream.h"
+
+// Writes a version 2 route manager plan: the departure and destination airports
+// (when the route's ends are airports with database names), then one wp per row
+// with its type, identifier, position and altitude ("at", in feet). A row whose
+// identifier is a database name is a "navaid" (FlightGear finds airports, navaids
+// and fixes by identifier near the given position); any other row is a "basic"
+// point at its position, labelled with its identifier as the source has it.
+void WriteFgfpPlan(const PlanInput& plan, PlanStream& out);

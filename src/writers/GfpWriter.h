@@ -1,0 +1,14 @@
+// The Garmin GFP plan of the GTN/GNS add-ons: one FPN line, user points as coordinates.
+#pragma once
+
+#include "writers/PlanInput.h"
+#include "writers/PlanStream.h"
+
+// Writes the route as one line, "FPN/RI:F:LSZH:F:N47414E008262:F:LSGG", every leg
+// direct. An airport whose identifier is a database name is written by its
+// identifier; every other row is written as its position in degrees, minutes and
+// tenths of a minute (a tenth is about 185 m). En-route navaids are positions
+// too: the unit refuses or locks a plan when a name matches nothing or several
+// points of its database, a GFP line cannot say in which country a point lies,
+// and the source does not know it either.
+void WriteGfpPlan(const PlanInput& plan, PlanStream& out);
