@@ -66,7 +66,7 @@ bool WriteFormat(const Conversion& conversion, const ExportType& type, const Nam
   const ConverterPorts& ports = conversion.ports;
   bool written = false;
   if (MakeOutputPath(naming, folder.c_str(), type.extension, path, name)) {
-    SavedPlan saved = SavePlan(type, plan, path, name, {ports.files, ports.messages});
+    SavedPlan saved = SavePlan(type, plan, path, name, {ports.files, ports.messages, conversion.options.verify});
     std::memcpy(path, saved.path, kPathSize);
     std::memcpy(name, saved.name, kPathSize);
     written = saved.outcome == SaveOutcome::Written;

@@ -106,6 +106,9 @@ void Describe(CLI::App& app, ConvertOptions& options, std::string& formatList) {
           },
           "", "runway"));
   app.add_flag("--force", options.force, "answer Yes to the overwrite question");
+  app.add_flag_callback("--no-verify", [&options] { options.verify = false; },
+               "do not read each plan back before it replaces anything (by default a plan that does not read "
+               "back as written is not saved)");
   app.add_flag("-q,--quiet", options.quiet, "print nothing but errors");
   app.add_flag("--settings", options.showSettings,
                "print the configuration file in use and the settings loaded from it");

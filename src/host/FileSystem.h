@@ -40,6 +40,10 @@ class OutputFile : public ByteSink {
   virtual bool Commit() = 0;
   // Closes and removes the new file; the target stays as it was.
   virtual void Discard() = 0;
+  // Reads back, into `bytes`, what the new file holds now (written so far,
+  // flushed first), when it holds at most `limit` bytes. False when it cannot be
+  // read back; the file stays open for more writing or its commit.
+  virtual bool ReadBack(std::size_t limit, std::string& bytes) = 0;
 };
 
 enum class FileReadResult {

@@ -73,6 +73,23 @@ class StdioOutputFile : public OutputFile {
     return true;
   }
 
+  bool ReadBack(std::size_t limit, std::string& bytes) override {
+    bytes.clear();
+    if (failed_ || stream_ == nullptr || std::fflush(stream_) != 0) return false;
+    std::FILE* written = std::fopen(temporaryPath_.c_str(), "rb");
+    if (written == nullptr) return false;
+    char block[64 * 1024];
+    std::size_t count;
+    bool fits = true;
+    while (fits && (count = std::fread(block, 1, sizeof block, written)) > 0) {
+      fits = bytes.size() + count <= limit;
+      if (fits) bytes.append(block, count);
+    }
+    bool read = fits && !std::ferror(written);
+    std::fclose(written);
+    return read;
+  }
+
   void Discard() override {
     if (stream_ == nullptr) return;
     std::fclose(stream_);

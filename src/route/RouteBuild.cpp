@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "route/AirportLookup.h"
+#include "route/OtherPlanSource.h"
 #include "route/SourceFile.h"
 #include "route/SourceValidation.h"
 #include "route/TextLineReader.h"
@@ -77,6 +78,86 @@ void ComputeRouteValues(RouteTable& route) {
   }
 }
 
+// The entry of `list` whose runway is `named` ("7C" finds "07C 13123 "), proposed
+// in place of the first; the list's own proposal stays when none is.
+void ProposeNamedRunway(RunwayList& list, const std::string& named) {
+  auto number = [](std::string word) {
+    word = word.substr(0, word.find(' '));
+    while (word.size() > 1 && word[0] == '0') word.erase(0, 1);
+    for (char& c : word) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    return word;
+  };
+  if (named.empty()) return;
+  for (const std::string& entry : list.entries) {
+    if (number(entry) != number(named) || entry.size() > static_cast<std::size_t>(kRunwayTextLength)) continue;
+    std::memcpy(list.proposed, entry.c_str(), entry.size() + 1);
+    return;
+  }
+}
+
+// The ends of a route read from another kind of plan: airports, or points of
+// no stated kind that the airport data knows.
+bool CheckEndsOfOtherPlan(const SourcePlan& source, const PlanPoints& plan, RouteTable& route) {
+  std::string name = source.name;
+  if (route.waypointCount < 2) {
+    ReportSourceProblem(source, MessageKind::Error, "Need at least 2 waypoints in %s");
+    return false;
+  }
+  for (std::size_t index : {std::size_t{0}, std::size_t{route.waypointCount - 1}}) {
+    WaypointRow& row = route.rows[index];
+    if (IsUnknownKind(plan, index)) row.type = 'A';  // an airport if the data knows it, below
+    if (row.type != 'A') {
+      ReportSourceProblem(source, MessageKind::Error, "The first and last items in the plan must be airports in %s");
+      return false;
+    }
+  }
+  return true;
+}
+
+// The ends whose kind the file did not say, and the lookup did not find, are
+// no airports: the route is refused rather than given invented airports.
+bool UnknownEndsWereFound(const SourcePlan& source, const PlanPoints& plan, const RouteTable& route) {
+  for (std::size_t index : {std::size_t{0}, std::size_t{route.waypointCount - 1}}) {
+    if (!IsUnknownKind(plan, index) || std::strcmp(route.rows[index].name, kAirportNotFoundText) != 0) continue;
+    ShowFormattedMessage(source.messages, MessageKind::Error, MessageButtons::Ok,
+                         "The first and last items in the plan must be airports in %s: the airport data does not "
+                         "know %s",
+                         source.name, route.rows[index].ident);
+    return false;
+  }
+  return true;
+}
+
+// The build of a plan of another kind: read, rows, airports looked up, runways
+// the file names proposed.
+bool BuildFromOtherPlan(const SourcePlan& source, const RoutePorts& ports, BuiltRoute& built) {
+  PlanPoints plan;
+  if (!ReadOtherPlan(source, plan)) return false;
+  FillRowsFromPoints(source, plan, built.route);
+  if (!CheckEndsOfOtherPlan(source, plan, built.route)) return false;
+  LookupAirports(ports, built);
+  if (!UnknownEndsWereFound(source, plan, built.route)) return false;
+  ProposeNamedRunway(built.departureRunways, plan.departureRunway);
+  ProposeNamedRunway(built.destinationRunways, plan.destinationRunway);
+  ComputeRouteValues(built.route);
+  return true;
+}
+
+// The build of a FliteStar export, its file validated already.
+bool BuildFromFliteStarExport(const SourcePlan& source, const RoutePorts& ports, BuiltRoute& built) {
+  std::unique_ptr<InputFile> file = OpenSourceFile(source);
+  if (file == nullptr) return false;
+  if (ports.progress != nullptr) ports.progress->WorkStarted();
+  bool read = ReadWaypointRows(source, *file, built.route) && CheckRouteShape(source, built.route);
+  if (read) {
+    LookupAirports(ports, built);
+    ComputeRouteValues(built.route);
+  }
+  file.reset();
+  if (ports.progress != nullptr) ports.progress->WorkEnded();
+  return read;
+}
+
 }  // namespace
 
 BuiltRoute BuildRoute(const RouteRequest& request, const RoutePorts& ports) {
@@ -84,16 +165,15 @@ BuiltRoute BuildRoute(const RouteRequest& request, const RoutePorts& ports) {
   built.outcome = RouteOutcome::Failed;
   built.airportFile = request.airportFile;
   const SourcePlan source{request.sourcePath, request.sourceName, ports.files, ports.messages};
-  if (!ValidateSourcePlan(source, built.route, ports.progress)) return built;
-  std::unique_ptr<InputFile> file = OpenSourceFile(source);
-  if (file == nullptr) return built;
-  if (ports.progress != nullptr) ports.progress->WorkStarted();
-  if (ReadWaypointRows(source, *file, built.route) && CheckRouteShape(source, built.route)) {
-    LookupAirports(ports, built);
-    ComputeRouteValues(built.route);
-    built.outcome = RouteOutcome::Built;
+  switch (ValidateSourcePlan(source, built.route, ports.progress)) {
+    case SourceCheck::Refused: return built;
+    case SourceCheck::FliteStar:
+      if (BuildFromFliteStarExport(source, ports, built)) built.outcome = RouteOutcome::Built;
+      return built;
+    case SourceCheck::OtherKind: break;
   }
-  file.reset();
+  if (ports.progress != nullptr) ports.progress->WorkStarted();
+  if (BuildFromOtherPlan(source, ports, built)) built.outcome = RouteOutcome::Built;
   if (ports.progress != nullptr) ports.progress->WorkEnded();
   return built;
 }

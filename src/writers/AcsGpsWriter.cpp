@@ -18,3 +18,5 @@ void WriteAcsGpsPlan(const PlanInput& plan, PlanStream& out) {
     if (!out.BlockWritten()) return;
   }
 }
+
+const PlanReadBack kAcsGpsReadBack = {};

@@ -58,3 +58,5 @@ void WriteFgfpPlan(const PlanInput& plan, PlanStream& out) {
   xml.Close();
   xml.Close();
 }
+
+const PlanReadBack kFgfpReadBack = {};

@@ -36,3 +36,5 @@ void WriteFlpPlan(const PlanInput& plan, PlanStream& out) {
   uint32_t end = toAirport ? route.waypointCount - 1 : route.waypointCount;
   for (uint32_t i = first; i < end; ++i) WriteLeg(out, ++number, route.rows[i]);
 }
+
+const PlanReadBack kFlpReadBack = {};

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "writers/PlanInput.h"
+#include "writers/PlanReadBack.h"
 #include "writers/PlanStream.h"
 
 // Writes the [CoRte] section of the FLP layout: departure and arrival airports by
@@ -11,3 +12,6 @@
 // whose identifier is no database name is named by its coordinates
 // ("4741N00826E"); an end of the route that is no such airport is a leg too.
 void WriteFlpPlan(const PlanInput& plan, PlanStream& out);
+
+// How a plan written by WriteFlpPlan is read back and checked.
+extern const PlanReadBack kFlpReadBack;

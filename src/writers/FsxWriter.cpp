@@ -11,3 +11,5 @@ constexpr AceAppVersion kFsxVersion = {"10", "61472"};
 }  // namespace
 
 void WriteFsxPlan(const PlanInput& plan, PlanStream& out) { WriteAceXmlPlan(plan, out, kFsxVersion); }
+
+const PlanReadBack kFsxReadBack = {};

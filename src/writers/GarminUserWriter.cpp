@@ -8,3 +8,5 @@
 void WriteGarminUserPlan(const PlanInput& plan, PlanStream& out) {
   WriteGarminDocument(MakeGarminRoute(plan.route, GarminLookup::AirportsOnly), out);
 }
+
+const PlanReadBack kGarminUserReadBack = {};

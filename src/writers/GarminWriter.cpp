@@ -53,3 +53,5 @@ void WriteGarminDocument(const GarminRoute& garmin, PlanStream& out) {
 void WriteGarminPlan(const PlanInput& plan, PlanStream& out) {
   WriteGarminDocument(MakeGarminRoute(plan.route, GarminLookup::Named), out);
 }
+
+const PlanReadBack kGarminReadBack = {};

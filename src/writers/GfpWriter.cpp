@@ -33,3 +33,5 @@ void WriteGfpPlan(const PlanInput& plan, PlanStream& out) {
   for (uint32_t i = 0; i < plan.route.waypointCount; ++i) line += ":F:" + Point(plan.route.rows[i]);
   out.Print("%s\n", line.c_str());
 }
+
+const PlanReadBack kGfpReadBack = {};

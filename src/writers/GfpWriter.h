@@ -2,6 +2,7 @@
 #pragma once
 
 #include "writers/PlanInput.h"
+#include "writers/PlanReadBack.h"
 #include "writers/PlanStream.h"
 
 // Writes the route as one line, "FPN/RI:F:LSZH:F:N47414E008262:F:LSGG", every leg
@@ -12,3 +13,6 @@
 // points of its database, a GFP line cannot say in which country a point lies,
 // and the source does not know it either.
 void WriteGfpPlan(const PlanInput& plan, PlanStream& out);
+
+// How a plan written by WriteGfpPlan is read back and checked.
+extern const PlanReadBack kGfpReadBack;

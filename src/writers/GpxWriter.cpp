@@ -100,3 +100,5 @@ void WriteGpxPlan(const PlanInput& plan, PlanStream& out) {
   xml.Close();
   xml.Close();
 }
+
+const PlanReadBack kGpxReadBack = {};

@@ -103,3 +103,5 @@ void WriteKmlPlan(const PlanInput& plan, PlanStream& out) {
   xml.Close();
   xml.Close();
 }
+
+const PlanReadBack kKmlReadBack = {};

@@ -61,3 +61,5 @@ void WriteMsfs2024Plan(const PlanInput& plan, PlanStream& out) {
   xml.Close();
   xml.Close();
 }
+
+const PlanReadBack kMsfs2024ReadBack = {};

@@ -72,3 +72,5 @@ void WriteMsfsPlan(const PlanInput& plan, PlanStream& out) {
     if (!out.BlockWritten()) return;
   }
 }
+
+const PlanReadBack kMsfsReadBack = {};

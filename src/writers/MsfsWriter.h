@@ -3,9 +3,13 @@
 #pragma once
 
 #include "writers/PlanInput.h"
+#include "writers/PlanReadBack.h"
 #include "writers/PlanStream.h"
 
 void WriteMsfsPlan(const PlanInput& plan, PlanStream& out);
+
+// How a plan written by WriteMsfsPlan is read back and checked.
+extern const PlanReadBack kMsfsReadBack;
 
 // The header lines alone, "[flightplan]" to "alternate_name=": flight and route
 // type when chosen, the departure runway's first word.

@@ -11,3 +11,5 @@ constexpr AceAppVersion kMsfs2020Version = {"11", "282174"};
 }  // namespace
 
 void WriteMsfsXmlPlan(const PlanInput& plan, PlanStream& out) { WriteAceXmlPlan(plan, out, kMsfs2020Version); }
+
+const PlanReadBack kMsfsXmlReadBack = {};

@@ -3,7 +3,11 @@
 #pragma once
 
 #include "writers/PlanInput.h"
+#include "writers/PlanReadBack.h"
 #include "writers/PlanStream.h"
 
 // Writes the whole document (at least two rows) as WriteAceXmlPlan does, AppVersion 11, build 282174.
 void WriteMsfsXmlPlan(const PlanInput& plan, PlanStream& out);
+
+// How a plan written by WriteMsfsXmlPlan is read back and checked.
+extern const PlanReadBack kMsfsXmlReadBack;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "writers/PlanInput.h"
+#include "writers/PlanReadBack.h"
 #include "writers/PlanStream.h"
 
 // Writes the documented layout of PMDG's FMC route: a remark line, the number of
@@ -12,3 +13,6 @@
 // the database has not) is named by its coordinates ("4741N00826E"), since the
 // FMC finds points by name.
 void WritePmdgPlan(const PlanInput& plan, PlanStream& out);
+
+// How a plan written by WritePmdgPlan is read back and checked.
+extern const PlanReadBack kPmdgReadBack;

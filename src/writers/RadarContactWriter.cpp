@@ -76,3 +76,5 @@ void WriteRadarContactPlan(const PlanInput& plan, PlanStream& out) {
   }
   out.Print("RETURN");
 }
+
+const PlanReadBack kRadarContactReadBack = {};

@@ -4,9 +4,13 @@
 #pragma once
 
 #include "writers/PlanInput.h"
+#include "writers/PlanReadBack.h"
 #include "writers/PlanStream.h"
 
 void WriteRadarContactPlan(const PlanInput& plan, PlanStream& out);
+
+// How a plan written by WriteRadarContactPlan is read back and checked.
+extern const PlanReadBack kRadarContactReadBack;
 
 // The header lines alone, from the first dash line to "arrival_longitude": the
 // date line (the plan's long date, empty when there is none), the identifiers,

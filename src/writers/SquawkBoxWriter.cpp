@@ -31,3 +31,5 @@ void WriteSquawkBoxPlan(const PlanInput& plan, PlanStream& out) {
     if (!out.BlockWritten()) return;
   }
 }
+
+const PlanReadBack kSquawkBoxReadBack = {};

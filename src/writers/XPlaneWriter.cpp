@@ -79,3 +79,5 @@ void WriteXPlanePlan(const PlanInput& plan, PlanStream& out) {
               WithoutNegativeZero(row.longitude, kDecimals));
   }
 }
+
+const PlanReadBack kXPlaneReadBack = {};

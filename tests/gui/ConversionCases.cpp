@@ -6,6 +6,7 @@
 #include "ListViewQueries.h"
 #include "MainWindowRun.h"
 #include "ProgramDialogs.h"
+#include "support/NoPlanMessage.h"
 #include "writers/FormatRegistry.h"
 
 namespace {
@@ -246,7 +247,7 @@ void ClosesWithoutTheQuestionAfterAFailedBuild(const DriverPaths& paths, CaseRep
   OpenAndBuild(run, folder, report);
   WriteTextFile(folder.source(), "not a flight plan\r\n");
   PostCommand(run.Window(), kBuildCommand);
-  AnswerNextMessage(run.Program(), report, "zurich-geneva.txt is not a valid FliteStar Flightplan file!",
+  AnswerNextMessage(run.Program(), report, NoPlanOfAnyKindText("zurich-geneva.txt"),
                     kIconError, "[OK]", IDOK);
   AnswerNextMessage(run.Program(), report, "Failed to build Flight-Plan from file zurich-geneva.txt",
                     kIconWarning, "[OK]", IDOK);

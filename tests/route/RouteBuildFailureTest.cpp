@@ -10,6 +10,7 @@
 
 #include "route/RouteBuild.h"
 #include "route/SourceValidation.h"
+#include "support/NoPlanMessage.h"
 #include "support/TestPlans.h"
 #include "support/TestPorts.h"
 
@@ -58,10 +59,10 @@ TEST(RouteBuildFailures, ShowEachMessageWithItsIconAndEndTheBuildAsTheyShould) {
        [](TestPorts& t, RouteRequest&) {
          t.files.files[kSourcePath] = "# Some other plan\n" + Lines({"FPL 1", kZurichLine, kGenevaLine});
        },
-       {Error("route.txt is not a valid FliteStar Flightplan file!")}, false},
+       {Error(NoPlanOfAnyKindText("route.txt"))}, false},
       {"an empty source file",
        [](TestPorts& t, RouteRequest&) { t.files.files[kSourcePath] = ""; },
-       {Error("route.txt is not a valid FliteStar Flightplan file!")}, false},
+       {Error(NoPlanOfAnyKindText("route.txt"))}, false},
       {"no leg line",
        [](TestPorts& t, RouteRequest&) {
          t.files.files[kSourcePath] = kFliteStarHeader + Lines({kZurichLine, kGenevaLine});
@@ -137,14 +138,16 @@ TEST(RouteBuildFailures, AFreshConfigurationNamesItsPlaceholderInTheOpenFailure)
       t.messages, {Error("Failed to open FliteStar Flightplan file Please select a valid path and filename")}));
 }
 
-TEST(RouteBuildFailures, AHeaderDifferingOnlyInCaseIsNotValid) {
+TEST(RouteBuildFailures, AHeaderDifferingOnlyInCaseIsNoFliteStarExportNorAnyOtherPlan) {
   TestPorts t;
-  SetUpZurichGeneva(t.files);
+  RouteRequest request = SetUpZurichGeneva(t.files);
   t.files.files[kSourcePath] =
       "# flitestar/flitemap generated flight plan.\n" + Lines({"FPL 1", kZurichLine, kGenevaLine});
   RouteTable route{};
-  EXPECT_FALSE(ValidateSourcePlan({kSourcePath, kSourceName, t.files, t.messages}, route, nullptr));
-  EXPECT_TRUE(ShowedMessages(t.messages, {Error("route.txt is not a valid FliteStar Flightplan file!")}));
+  EXPECT_EQ(SourceCheck::OtherKind, ValidateSourcePlan({kSourcePath, kSourceName, t.files, t.messages}, route, nullptr));
+  EXPECT_TRUE(ShowedMessages(t.messages, {}));
+  EXPECT_EQ(RouteOutcome::Failed, BuildRoute(request, t.Route()).outcome);
+  EXPECT_TRUE(ShowedMessages(t.messages, {Error(NoPlanOfAnyKindText("route.txt"))}));
 }
 
 TEST(RouteBuildFailures, ValidationCountsLegLinesAndKeepsTheLastNumber) {
@@ -153,7 +156,7 @@ TEST(RouteBuildFailures, ValidationCountsLegLinesAndKeepsTheLastNumber) {
   t.files.files[kSourcePath] =
       kFliteStarHeader + Lines({"FPL 4 A B", " FPL 5", "FPLX", "fpl 6", "FPL -7", kZurichLine, kGenevaLine});
   RouteTable route{};
-  EXPECT_TRUE(ValidateSourcePlan({kSourcePath, kSourceName, t.files, t.messages}, route, nullptr));
+  EXPECT_EQ(SourceCheck::FliteStar, ValidateSourcePlan({kSourcePath, kSourceName, t.files, t.messages}, route, nullptr));
   EXPECT_EQ(2, route.legCount);
   EXPECT_EQ(-7, route.planNumber);
 }

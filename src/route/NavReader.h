@@ -1,0 +1,6 @@
+// Reader of Nav Flight Planner 3.x's binary plans.
+#pragma once
+
+#include "route/PlanReader.h"
+
+extern const PlanReader kNavReader;
