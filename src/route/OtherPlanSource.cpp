@@ -56,10 +56,7 @@ WaypointRow RowOf(const PlanPoint& point) {
   row.firstCode = 'W';
   row.type = KindLetter(point.kind);
   std::snprintf(row.ident, sizeof row.ident, "%s", AnsiFromUtf8(point.ident).c_str());
-  row.latitude = point.latitude;
-  row.longitude = point.longitude;
-  SplitAngle(point.latitude, 'N', 'S', row.latHemisphere, row.latDegrees, row.latMinutes);
-  SplitAngle(point.longitude, 'E', 'W', row.lonHemisphere, row.lonDegrees, row.lonMinutes);
+  PlaceRow(row, point.hasPosition ? point.latitude : 0.0, point.hasPosition ? point.longitude : 0.0);
   row.altitude = point.hasAltitude ? point.altitudeFeet : 0.0;
   if (row.type != 'A') std::memcpy(row.name, row.ident, sizeof row.ident);
   return row;
@@ -112,6 +109,13 @@ void FillRowsFromPoints(const SourcePlan& source, const PlanPoints& plan, RouteT
     }
     route.rows[route.waypointCount++] = RowOf(point);
   }
+}
+
+void PlaceRow(WaypointRow& row, double latitude, double longitude) {
+  row.latitude = latitude;
+  row.longitude = longitude;
+  SplitAngle(latitude, 'N', 'S', row.latHemisphere, row.latDegrees, row.latMinutes);
+  SplitAngle(longitude, 'E', 'W', row.lonHemisphere, row.lonDegrees, row.lonMinutes);
 }
 
 bool IsUnknownKind(const PlanPoints& plan, std::size_t index) {

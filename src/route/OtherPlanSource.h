@@ -20,11 +20,16 @@ bool ReadOtherPlan(const SourcePlan& source, PlanPoints& plan);
 // The points of `plan` as rows of `route`, as the FliteStar reader fills them:
 // identifiers in Windows-1252 and cut to 5 characters, the kind letter ('U' for
 // a user point and for one whose kind the file does not say), the position with
-// its hemisphere, degrees and minutes, the altitude (0 where the file keeps
+// its hemisphere, degrees and minutes (0 for a point without one, which the
+// build places or refuses), the altitude (0 where the file keeps
 // none), and a non-airport's identifier as its name. At most 32 rows: a longer
 // plan is cut there with "Maximum Nbr. of MS FS Waypoint's reached in ..."
 // (error). The route's leg count is 1.
 void FillRowsFromPoints(const SourcePlan& source, const PlanPoints& plan, RouteTable& route);
+
+// Gives `row` the position `latitude`, `longitude` (decimal degrees), with its
+// hemispheres, degrees and minutes as the FliteStar reader fills them.
+void PlaceRow(WaypointRow& row, double latitude, double longitude);
 
 // The end points whose kind the file does not say: those an airport lookup found
 // become airports (the build looks them up); the others fail the build.

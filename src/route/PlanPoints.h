@@ -18,6 +18,9 @@ struct PlanPoint {
   bool hasAltitude;         // the file keeps the point's altitude
   double altitudeFeet;
   std::string name;         // UTF-8; "" when the file names none
+  // False for an airport the file names by its identifier alone (a Garmin GFP,
+  // an FLP, an MSFS 2024 plan): its position comes from the airport data.
+  bool hasPosition = true;
 };
 
 struct PlanPoints {

@@ -4,9 +4,12 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "route/AirportLookup.h"
 #include "route/OtherPlanSource.h"
+#include "route/PointFields.h"
 #include "route/SourceFile.h"
 #include "route/SourceValidation.h"
 #include "route/TextLineReader.h"
@@ -50,18 +53,26 @@ bool CheckRouteShape(const SourcePlan& source, const RouteTable& route) {
 }
 
 // The airport row takes the lookup's name, and its elevation when it has one.
-RunwayList TakeAirport(const AirportLookupPorts& ports, AirportFile& file, WaypointRow& row) {
+AirportFound TakeAirport(const AirportLookupPorts& ports, AirportFile& file, WaypointRow& row) {
   AirportFound found = LookupAirport(ports, file, row.ident);
   std::memcpy(row.name, found.name, sizeof row.name);
   if (found.hasElevation) row.altitude = found.elevation;
-  return found.runways;
+  return found;
 }
 
-void LookupAirports(const RoutePorts& ports, BuiltRoute& built) {
+struct EndAirports {
+  AirportFound departure;
+  AirportFound destination;
+};
+
+EndAirports LookupAirports(const RoutePorts& ports, BuiltRoute& built) {
   const AirportLookupPorts lookup{ports.files, ports.environment, ports.messages, ports.dialogs, ports.airports};
   RouteTable& route = built.route;
-  built.departureRunways = TakeAirport(lookup, built.airportFile, route.rows[0]);
-  built.destinationRunways = TakeAirport(lookup, built.airportFile, route.rows[route.waypointCount - 1]);
+  EndAirports found{TakeAirport(lookup, built.airportFile, route.rows[0]),
+                    TakeAirport(lookup, built.airportFile, route.rows[route.waypointCount - 1])};
+  built.departureRunways = found.departure.runways;
+  built.destinationRunways = found.destination.runways;
+  return found;
 }
 
 // The idents joined by "-", and the highest altitude of the non-airport rows.
@@ -96,9 +107,8 @@ void ProposeNamedRunway(RunwayList& list, const std::string& named) {
 }
 
 // The ends of a route read from another kind of plan: airports, or points of
-// no stated kind that the airport data knows.
+// no stated kind that the airport data knows. Only they may lack a position.
 bool CheckEndsOfOtherPlan(const SourcePlan& source, const PlanPoints& plan, RouteTable& route) {
-  std::string name = source.name;
   if (route.waypointCount < 2) {
     ReportSourceProblem(source, MessageKind::Error, "Need at least 2 waypoints in %s");
     return false;
@@ -110,6 +120,32 @@ bool CheckEndsOfOtherPlan(const SourcePlan& source, const PlanPoints& plan, Rout
       ReportSourceProblem(source, MessageKind::Error, "The first and last items in the plan must be airports in %s");
       return false;
     }
+  }
+  std::vector<std::string> named;
+  for (std::size_t index = 1; index + 1 < route.waypointCount; ++index) {
+    if (!plan.points[index].hasPosition) named.push_back(plan.points[index].ident);
+  }
+  if (named.empty()) return true;
+  ShowFormattedMessage(source.messages, MessageKind::Error, MessageButtons::Ok, "%s cannot be converted: %s",
+                       source.name, NamedWithoutPositionProblem(named).c_str());
+  return false;
+}
+
+// The airports the file names without a position take the airport data's; one
+// the data gives none for fails the build.
+bool PlaceEndsFromAirportData(const SourcePlan& source, const PlanPoints& plan, const EndAirports& found,
+                              RouteTable& route) {
+  const std::size_t last = route.waypointCount - 1;
+  for (std::size_t index : {std::size_t{0}, last}) {
+    if (plan.points[index].hasPosition) continue;
+    const AirportFound& airport = index == 0 ? found.departure : found.destination;
+    if (!airport.hasPosition) {
+      ShowFormattedMessage(source.messages, MessageKind::Error, MessageButtons::Ok,
+                           "%s names the airport %s without a position, and the airport data gives none",
+                           source.name, route.rows[index].ident);
+      return false;
+    }
+    PlaceRow(route.rows[index], airport.latitude, airport.longitude);
   }
   return true;
 }
@@ -135,8 +171,9 @@ bool BuildFromOtherPlan(const SourcePlan& source, const RoutePorts& ports, Built
   if (!ReadOtherPlan(source, plan)) return false;
   FillRowsFromPoints(source, plan, built.route);
   if (!CheckEndsOfOtherPlan(source, plan, built.route)) return false;
-  LookupAirports(ports, built);
+  const EndAirports found = LookupAirports(ports, built);
   if (!UnknownEndsWereFound(source, plan, built.route)) return false;
+  if (!PlaceEndsFromAirportData(source, plan, found, built.route)) return false;
   ProposeNamedRunway(built.departureRunways, plan.departureRunway);
   ProposeNamedRunway(built.destinationRunways, plan.destinationRunway);
   ComputeRouteValues(built.route);

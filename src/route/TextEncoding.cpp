@@ -1,30 +1,44 @@
-// The upper half of Windows-1252 by code point; the rest of Latin-1 maps to itself.
+// Windows-1252 and UTF-8, both ways, from one table of the bytes that are not Latin-1.
 #include "route/TextEncoding.h"
 
 #include <cstdint>
 
 namespace {
 
-// Code points 0x80..0x9F and above 0xFF that Windows-1252 holds, with their bytes.
-struct SpecialCharacter {
-  uint32_t codePoint;
-  char byte;
-};
-
-constexpr SpecialCharacter kSpecial[] = {
-    {0x20AC, '\x80'}, {0x201A, '\x82'}, {0x0192, '\x83'}, {0x201E, '\x84'}, {0x2026, '\x85'}, {0x2020, '\x86'},
-    {0x2021, '\x87'}, {0x02C6, '\x88'}, {0x2030, '\x89'}, {0x0160, '\x8A'}, {0x2039, '\x8B'}, {0x0152, '\x8C'},
-    {0x017D, '\x8E'}, {0x2018, '\x91'}, {0x2019, '\x92'}, {0x201C, '\x93'}, {0x201D, '\x94'}, {0x2022, '\x95'},
-    {0x2013, '\x96'}, {0x2014, '\x97'}, {0x02DC, '\x98'}, {0x2122, '\x99'}, {0x0161, '\x9A'}, {0x203A, '\x9B'},
-    {0x0153, '\x9C'}, {0x017E, '\x9E'}, {0x0178, '\x9F'},
+// Code points of the bytes 0x80..0x9F; 0 for the five Windows-1252 leaves
+// undefined. Bytes below 0x80 are ASCII and bytes from 0xA0 are Latin-1.
+constexpr uint16_t kLowerHalf[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
 };
 
 char ByteOf(uint32_t codePoint) {
   if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) return static_cast<char>(codePoint);
-  for (const SpecialCharacter& special : kSpecial) {
-    if (special.codePoint == codePoint) return special.byte;
+  for (int i = 0; i < 32; ++i) {
+    if (kLowerHalf[i] != 0 && kLowerHalf[i] == codePoint) return static_cast<char>(0x80 + i);
   }
   return '?';
+}
+
+uint16_t CodePointOf(unsigned char byte) {
+  if (byte < 0x20 || byte == 0x7F) return '?';
+  if (byte < 0x80 || byte >= 0xA0) return byte;
+  uint16_t codePoint = kLowerHalf[byte - 0x80];
+  return codePoint != 0 ? codePoint : '?';
+}
+
+void AppendUtf8(std::string& out, uint16_t codePoint) {
+  if (codePoint < 0x80) {
+    out += static_cast<char>(codePoint);
+  } else if (codePoint < 0x800) {
+    out += static_cast<char>(0xC0 | (codePoint >> 6));
+    out += static_cast<char>(0x80 | (codePoint & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (codePoint >> 12));
+    out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (codePoint & 0x3F));
+  }
 }
 
 // The code point of the UTF-8 sequence at `text[at]`, moving `at` past it; a
@@ -51,5 +65,12 @@ std::string AnsiFromUtf8(std::string_view text) {
   std::string out;
   out.reserve(text.size());
   for (std::size_t at = 0; at < text.size();) out += ByteOf(NextCodePoint(text, at));
+  return out;
+}
+
+std::string Utf8FromWindows1252(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) AppendUtf8(out, CodePointOf(static_cast<unsigned char>(c)));
   return out;
 }

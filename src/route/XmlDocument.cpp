@@ -3,6 +3,7 @@
 // nothing is added to the parent until that child is closed.
 #include "route/XmlDocument.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -34,6 +35,31 @@ void AppendUtf8(std::string& out, uint32_t codePoint) {
   }
 }
 
+// What ends the doctype at `at`: "]>" when it has an internal subset, whose
+// declarations hold ">" of their own, else ">".
+std::string_view DoctypeEnd(std::string_view bytes, std::size_t at) {
+  std::size_t close = bytes.find('>', at);
+  std::size_t subset = bytes.find('[', at);
+  return subset < close ? "]>" : ">";
+}
+
+// Moves `at` past blanks, comments, processing instructions and a doctype; false
+// when one of them does not end.
+bool SkipProlog(std::string_view bytes, std::size_t& at) {
+  for (;;) {
+    while (at < bytes.size() && IsXmlSpace(bytes[at])) ++at;
+    std::string_view rest = bytes.substr(at);
+    std::string_view end = rest.starts_with("<!--")        ? "-->"
+                           : rest.starts_with("<?")        ? "?>"
+                           : rest.starts_with("<!DOCTYPE") ? DoctypeEnd(bytes, at)
+                                                           : "";
+    if (end.empty()) return true;
+    std::size_t found = bytes.find(end, at + 2);
+    if (found == std::string_view::npos) return false;
+    at = found + end.size();
+  }
+}
+
 class XmlParser {
  public:
   explicit XmlParser(std::string_view bytes) : bytes_(bytes) {}
@@ -55,9 +81,9 @@ class XmlParser {
   bool LooksAt(std::string_view text) const { return bytes_.substr(at_, text.size()) == text; }
 
   void Advance(std::size_t count) {
-    for (std::size_t i = 0; i < count && at_ < bytes_.size(); ++i) {
-      if (bytes_[at_++] == '\n') ++line_;
-    }
+    std::string_view passed = bytes_.substr(at_, count);
+    line_ += static_cast<std::size_t>(std::count(passed.begin(), passed.end(), '\n'));
+    at_ += passed.size();
   }
 
   void SkipSpace() {
@@ -77,7 +103,7 @@ class XmlParser {
     skipped = true;
     if (LooksAt("<!--")) return SkipPast("-->") || Fail("a comment does not end");
     if (LooksAt("<?")) return SkipPast("?>") || Fail("a processing instruction does not end");
-    if (LooksAt("<!DOCTYPE")) return SkipPast(">") || Fail("the doctype does not end");
+    if (LooksAt("<!DOCTYPE")) return SkipPast(DoctypeEnd(bytes_, at_)) || Fail("the doctype does not end");
     skipped = false;
     return true;
   }
@@ -98,8 +124,10 @@ class XmlParser {
   }
 
   bool ParseName(std::string& name) {
+    if (AtEnd()) return Fail("the document ends inside a tag");
     std::size_t start = at_;
     while (!AtEnd() && IsNameCharacter(bytes_[at_])) Advance(1);
+    if (at_ - start > kMaxXmlNameLength) return Fail("a name longer than a plan holds");
     name.assign(bytes_.substr(start, at_ - start));
     return !name.empty() || Fail("a name is missing");
   }
@@ -107,15 +135,14 @@ class XmlParser {
   // Decodes the text up to the next '<' (or, in an attribute, its closing quote)
   // into `out`.
   bool DecodeUntil(char stop, std::string& out) {
-    while (!AtEnd() && bytes_[at_] != stop && bytes_[at_] != '<') {
-      if (bytes_[at_] != '&') {
-        out += bytes_[at_];
-        Advance(1);
-        continue;
-      }
+    const char ends[] = {stop, '<', '&', '\0'};
+    for (;;) {
+      std::size_t end = std::min(bytes_.find_first_of(ends, at_), bytes_.size());
+      out.append(bytes_.substr(at_, end - at_));
+      Advance(end - at_);
+      if (AtEnd() || bytes_[at_] != '&') return true;
       if (!DecodeEntity(out)) return false;
     }
-    return true;
   }
 
   bool DecodeEntity(std::string& out) {
@@ -146,7 +173,9 @@ class XmlParser {
       codePoint = codePoint * (hex ? 16 : 10) + static_cast<uint32_t>(value);
       if (codePoint > 0x10FFFF) return Fail("a character reference beyond Unicode");
     }
-    if (codePoint == 0 || (codePoint >= 0xD800 && codePoint <= 0xDFFF)) return Fail("a character reference to no character");
+    if (codePoint == 0 || (codePoint >= 0xD800 && codePoint <= 0xDFFF)) {
+      return Fail("a character reference to no character");
+    }
     AppendUtf8(out, codePoint);
     return true;
   }
@@ -154,7 +183,7 @@ class XmlParser {
   bool ParseAttributes(XmlElement& element, bool& selfClosing) {
     for (;;) {
       SkipSpace();
-      if (AtEnd()) return Fail("the tag <" + element.name + "> does not end");
+      if (AtEnd()) return Fail("the document ends inside the tag <" + element.name + ">");
       if (LooksAt("/>")) {
         Advance(2);
         selfClosing = true;
@@ -177,6 +206,10 @@ class XmlParser {
       if (!DecodeUntil(quote, attribute.second)) return false;
       if (AtEnd() || bytes_[at_] != quote) return Fail("the attribute " + attribute.first + " does not end");
       Advance(1);
+      if (element.Attribute(attribute.first) != nullptr) {
+        return Fail("the attribute " + attribute.first + " is given twice");
+      }
+      if (element.attributes.size() == kMaxXmlAttributes) return Fail("more attributes than a plan holds");
       element.attributes.push_back(std::move(attribute));
     }
   }
@@ -194,7 +227,8 @@ class XmlParser {
     std::string name;
     if (!ParseName(name)) return false;
     SkipSpace();
-    if (AtEnd() || bytes_[at_] != '>') return Fail("the end tag </" + name + "> does not end");
+    if (AtEnd()) return Fail("the document ends inside the end tag </" + name + ">");
+    if (bytes_[at_] != '>') return Fail("the end tag </" + name + "> holds more than a name");
     Advance(1);
     return name == element.name || Fail("</" + name + "> closes <" + element.name + ">");
   }
@@ -207,7 +241,7 @@ class XmlParser {
     while (!open.empty()) {
       XmlElement& current = *open.back();
       if (!DecodeUntil('<', current.text)) return false;
-      if (AtEnd()) return Fail("<" + current.name + "> is not closed");
+      if (AtEnd()) return Fail("<" + current.name + "> of line " + std::to_string(current.line) + " is not closed");
       bool skipped = false;
       if (LooksAt("<![CDATA[")) {
         std::size_t end = bytes_.find("]]>", at_);
@@ -276,4 +310,12 @@ std::string_view TrimmedXmlText(std::string_view text) {
   while (!text.empty() && IsXmlSpace(text.front())) text.remove_prefix(1);
   while (!text.empty() && IsXmlSpace(text.back())) text.remove_suffix(1);
   return text;
+}
+
+std::string_view XmlRootName(std::string_view bytes) {
+  std::size_t at = bytes.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+  if (!SkipProlog(bytes, at) || at >= bytes.size() || bytes[at] != '<') return "";
+  std::size_t end = ++at;
+  while (end < bytes.size() && IsNameCharacter(bytes[end])) ++end;
+  return bytes.substr(at, end - at);
 }

@@ -26,15 +26,23 @@ struct XmlElement {
   const std::string* Attribute(std::string_view attributeName) const;
 };
 
-// Elements nested deeper than this, or more elements than the second, are refused.
+// Elements nested deeper than this, more elements than the second, an element of
+// more attributes than the third, and a name longer than the fourth are refused.
 constexpr std::size_t kMaxXmlDepth = 64;
 constexpr std::size_t kMaxXmlElements = 200000;
+constexpr std::size_t kMaxXmlAttributes = 64;
+constexpr std::size_t kMaxXmlNameLength = 256;
 
 // Reads `bytes` (UTF-8, an optional byte order mark, an optional declaration,
 // comments, processing instructions and a doctype skipped) as one document whose
 // root element goes into `root`. False, with `problem` naming the line ("line 12:
 // ...") and the fault, when it is not one well-formed document.
 bool ParseXml(std::string_view bytes, XmlElement& root, std::string& problem);
+
+// The name of the root element `bytes` start with, found without reading the
+// document: after an optional byte order mark, the declaration, comments,
+// processing instructions and a doctype. "" when no element starts there.
+std::string_view XmlRootName(std::string_view bytes);
 
 // The text with the blanks, tabs and line ends at its ends removed.
 std::string_view TrimmedXmlText(std::string_view text);

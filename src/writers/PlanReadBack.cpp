@@ -32,18 +32,28 @@ double AngleBetween(double a, double b) {
   return difference > 180.0 ? 360.0 - difference : difference;
 }
 
+// How the position read differs from the one written, "" when it agrees; a
+// point written by its identifier alone has no position to hold it to.
+std::string PositionDifference(const PlanPoint& expected, const PlanPoint& read, double degrees) {
+  if (!expected.hasPosition) return "";
+  if (!read.hasPosition) return "no position read back";
+  if (!(std::fabs(read.latitude - expected.latitude) <= degrees)) {
+    return "latitude read back as " + Number(read.latitude) + ", written for " + Number(expected.latitude);
+  }
+  if (!(AngleBetween(read.longitude, expected.longitude) <= degrees)) {
+    return "longitude read back as " + Number(read.longitude) + ", written for " + Number(expected.longitude);
+  }
+  return "";
+}
+
 // The first way `read` differs from `expected`, "" when none.
 std::string PointDifference(const PlanPoint& expected, const PlanPoint& read, const PlanReadBack& rules) {
   if (read.ident != expected.ident) return "identifier read back as \"" + read.ident + "\"";
   if (expected.kind != PointKind::Unknown && read.kind != PointKind::Unknown && read.kind != expected.kind) {
     return std::string("read back as ") + KindText(read.kind) + ", written as " + KindText(expected.kind);
   }
-  if (!(std::fabs(read.latitude - expected.latitude) <= rules.degrees)) {
-    return "latitude read back as " + Number(read.latitude) + ", written for " + Number(expected.latitude);
-  }
-  if (!(AngleBetween(read.longitude, expected.longitude) <= rules.degrees)) {
-    return "longitude read back as " + Number(read.longitude) + ", written for " + Number(expected.longitude);
-  }
+  std::string position = PositionDifference(expected, read, rules.degrees);
+  if (!position.empty()) return position;
   bool altitudes = rules.feet >= 0 && expected.hasAltitude;
   if (altitudes && !read.hasAltitude) return "no altitude read back";
   if (altitudes && !(std::fabs(read.altitudeFeet - expected.altitudeFeet) <= rules.feet)) {
