@@ -3,4 +3,6 @@
 
 #include "route/PlanReader.h"
 
+// Reads the blocks of five lines (identifier, name, "E 08* 26.22m", "N 47*
+// 41.35m", an empty line): the points after the departure, without altitudes.
 extern const PlanReader kAcsGpsReader;

@@ -3,4 +3,6 @@
 
 #include "route/PlanReader.h"
 
+// Reads the waypoint lines after the route line: the points between the
+// airports, with type letter, position and altitude.
 extern const PlanReader kSquawkBoxReader;

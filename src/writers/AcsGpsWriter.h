@@ -7,5 +7,10 @@
 
 void WriteAcsGpsPlan(const PlanInput& plan, PlanStream& out);
 
-// How a plan written by WriteAcsGpsPlan is read back and checked.
+// The points a plan written by WriteAcsGpsPlan holds: every row after the
+// departure airport, its identifier, name and position.
+PlanPoints ExpectedAcsGpsPoints(const PlanInput& plan);
+
+// How a plan written by WriteAcsGpsPlan is read back and checked: positions are
+// written in hundredths of a minute, and the file keeps no altitudes.
 extern const PlanReadBack kAcsGpsReadBack;

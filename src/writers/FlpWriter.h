@@ -13,5 +13,11 @@
 // ("4741N00826E"); an end of the route that is no such airport is a leg too.
 void WriteFlpPlan(const PlanInput& plan, PlanStream& out);
 
-// How a plan written by WriteFlpPlan is read back and checked.
+// The points a plan written by WriteFlpPlan holds with a position: its legs, each
+// named as written, at its position. The airports named in ArptDep and ArptArr
+// have no position in the file and are not among them.
+PlanPoints ExpectedFlpPoints(const PlanInput& plan);
+
+// How a plan written by WriteFlpPlan is read back and checked: positions have six
+// decimals, and the file keeps no altitudes.
 extern const PlanReadBack kFlpReadBack;

@@ -14,5 +14,11 @@
 // and the source does not know it either.
 void WriteGfpPlan(const PlanInput& plan, PlanStream& out);
 
-// How a plan written by WriteGfpPlan is read back and checked.
+// The points a plan written by WriteGfpPlan holds with a position: every row not
+// written by its identifier, a user point named by its coordinates. The rows
+// written by identifier have no position in the file and are not among them.
+PlanPoints ExpectedGfpPoints(const PlanInput& plan);
+
+// How a plan written by WriteGfpPlan is read back and checked: positions are
+// rounded to a tenth of a minute, and the file keeps no altitudes.
 extern const PlanReadBack kGfpReadBack;

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "route/PmdgReader.h"
 #include "writers/NamedPointWriter.h"
 #include "writers/PlanNumbers.h"
 
@@ -52,4 +53,14 @@ void WritePmdgPlan(const PlanInput& plan, PlanStream& out) {
   for (uint32_t i = 0; i < route.waypointCount; ++i) WritePoint(out, route.rows[i], i == 0);
 }
 
-const PlanReadBack kPmdgReadBack = {};
+PlanPoints ExpectedPmdgPoints(const PlanInput& plan) {
+  PlanPoints expected;
+  for (uint32_t i = 0; i < plan.route.waypointCount; ++i) {
+    const WaypointRow& row = plan.route.rows[i];
+    PointKind kind = LookupKind(row) == WaypointKind::Airport ? PointKind::Airport : PointKind::Unknown;
+    expected.points.push_back({LookupName(row), kind, row.latitude, row.longitude, true, row.altitude, ""});
+  }
+  return expected;
+}
+
+const PlanReadBack kPmdgReadBack = {&kPmdgReader, ExpectedPmdgPoints, 1e-6, 0.5};

@@ -14,5 +14,10 @@
 // FMC finds points by name.
 void WritePmdgPlan(const PlanInput& plan, PlanStream& out);
 
-// How a plan written by WritePmdgPlan is read back and checked.
+// The points a plan written by WritePmdgPlan holds: every row, named as written,
+// an airport where written as one, with its position and altitude.
+PlanPoints ExpectedPmdgPoints(const PlanInput& plan);
+
+// How a plan written by WritePmdgPlan is read back and checked: positions have six
+// decimals, altitudes are whole feet.
 extern const PlanReadBack kPmdgReadBack;

@@ -13,5 +13,10 @@
 // longitude in decimal degrees, none of them a negative zero.
 void WriteXPlanePlan(const PlanInput& plan, PlanStream& out);
 
-// How a plan written by WriteXPlanePlan is read back and checked.
+// The points a plan written by WriteXPlanePlan holds: every row, with the
+// identifier and type code written for it, its position and its altitude.
+PlanPoints ExpectedXPlanePoints(const PlanInput& plan);
+
+// How a plan written by WriteXPlanePlan is read back and checked: positions and
+// altitudes are written with six decimals.
 extern const PlanReadBack kXPlaneReadBack;
