@@ -1,4 +1,4 @@
-// Reader of The SimBrief briefing (OFP) saved as XML.
+// Reader of the SimBrief briefing (OFP) saved as XML.
 #pragma once
 
 #include "route/PlanReader.h"

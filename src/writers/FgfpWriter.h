@@ -13,5 +13,11 @@
 // point at its position, labelled with its identifier as the source has it.
 void WriteFgfpPlan(const PlanInput& plan, PlanStream& out);
 
+// The points a plan written by WriteFgfpPlan holds: every row under the ident
+// it is written with; the ends airports where the plan names them so, other
+// navaids of no kind the file says, basic points user points; at the row's
+// position and altitude.
+PlanPoints ExpectedFgfpPoints(const PlanInput& plan);
+
 // How a plan written by WriteFgfpPlan is read back and checked.
 extern const PlanReadBack kFgfpReadBack;

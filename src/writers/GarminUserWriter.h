@@ -12,5 +12,8 @@
 // gives them.
 void WriteGarminUserPlan(const PlanInput& plan, PlanStream& out);
 
+// The points a plan written by WriteGarminUserPlan holds (GarminPlanPoints).
+PlanPoints ExpectedGarminUserPoints(const PlanInput& plan);
+
 // How a plan written by WriteGarminUserPlan is read back and checked.
 extern const PlanReadBack kGarminUserReadBack;

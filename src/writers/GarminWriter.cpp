@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "route/GarminReader.h"
 #include "writers/XmlWriter.h"
 
 namespace {
@@ -54,4 +55,8 @@ void WriteGarminPlan(const PlanInput& plan, PlanStream& out) {
   WriteGarminDocument(MakeGarminRoute(plan.route, GarminLookup::Named), out);
 }
 
-const PlanReadBack kGarminReadBack = {};
+PlanPoints ExpectedGarminPoints(const PlanInput& plan) {
+  return GarminPlanPoints(plan.route, MakeGarminRoute(plan.route, GarminLookup::Named));
+}
+
+const PlanReadBack kGarminReadBack = {&kGarminReader, ExpectedGarminPoints, kGarminDegrees, kGarminFeet};

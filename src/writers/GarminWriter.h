@@ -16,5 +16,8 @@ void WriteGarminDocument(const GarminRoute& garmin, PlanStream& out);
 // for how the waypoints become table entries.
 void WriteGarminPlan(const PlanInput& plan, PlanStream& out);
 
+// The points a plan written by WriteGarminPlan holds (GarminPlanPoints).
+PlanPoints ExpectedGarminPoints(const PlanInput& plan);
+
 // How a plan written by WriteGarminPlan is read back and checked.
 extern const PlanReadBack kGarminReadBack;

@@ -12,5 +12,10 @@
 // identifier, name (none for an airport the data did not name) and kind.
 void WriteGpxPlan(const PlanInput& plan, PlanStream& out);
 
+// The points a plan written by WriteGpxPlan holds: every row under its
+// identifier in UTF-8, of its kind (a plain position a user point), at its
+// position and altitude.
+PlanPoints ExpectedGpxPoints(const PlanInput& plan);
+
 // How a plan written by WriteGpxPlan is read back and checked.
 extern const PlanReadBack kGpxReadBack;

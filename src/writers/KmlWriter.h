@@ -12,5 +12,9 @@
 // the altitude in metres above sea level (altitudeMode absolute). Texts are UTF-8.
 void WriteKmlPlan(const PlanInput& plan, PlanStream& out);
 
+// The points a plan written by WriteKmlPlan holds: every row under its label
+// (PointLabel), of no kind the file says, at its position and altitude.
+PlanPoints ExpectedKmlPoints(const PlanInput& plan);
+
 // How a plan written by WriteKmlPlan is read back and checked.
 extern const PlanReadBack kKmlReadBack;

@@ -12,5 +12,9 @@
 // cannot name (none chosen, a helipad, a water lane) is left out.
 void WriteMsfs2024Plan(const PlanInput& plan, PlanStream& out);
 
+// The points a plan written by WriteMsfs2024Plan holds: the airports at both ends under their ids, named without a
+// position or an altitude, and between them every row as a User point at its position and altitude.
+PlanPoints ExpectedMsfs2024Points(const PlanInput& plan);
+
 // How a plan written by WriteMsfs2024Plan is read back and checked.
 extern const PlanReadBack kMsfs2024ReadBack;
