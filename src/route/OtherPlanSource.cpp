@@ -103,8 +103,9 @@ void FillRowsFromPoints(const SourcePlan& source, const PlanPoints& plan, RouteT
   route.planNumber = 1;
   for (const PlanPoint& point : plan.points) {
     if (route.waypointCount == kMaxWaypoints) {
-      ReportSourceProblem(source, MessageKind::Error,
-                          "Maximum Nbr. of MS FS Waypoint's reached in FliteStar Flightplan file %s");
+      ShowFormattedMessage(source.messages, MessageKind::Error, MessageButtons::Ok,
+                           "Maximum Nbr. of MS FS Waypoint's reached in %s: a route holds %d points, the plan %lu",
+                           source.name, kMaxWaypoints, static_cast<unsigned long>(plan.points.size()));
       return;
     }
     route.rows[route.waypointCount++] = RowOf(point);

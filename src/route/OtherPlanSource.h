@@ -23,8 +23,8 @@ bool ReadOtherPlan(const SourcePlan& source, PlanPoints& plan);
 // its hemisphere, degrees and minutes (0 for a point without one, which the
 // build places or refuses), the altitude (0 where the file keeps
 // none), and a non-airport's identifier as its name. At most 32 rows: a longer
-// plan is cut there with "Maximum Nbr. of MS FS Waypoint's reached in ..."
-// (error). The route's leg count is 1.
+// plan is cut there with "Maximum Nbr. of MS FS Waypoint's reached in %s: a
+// route holds 32 points, the plan N" (error). The route's leg count is 1.
 void FillRowsFromPoints(const SourcePlan& source, const PlanPoints& plan, RouteTable& route);
 
 // Gives `row` the position `latitude`, `longitude` (decimal degrees), with its

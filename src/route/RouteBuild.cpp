@@ -164,11 +164,9 @@ bool UnknownEndsWereFound(const SourcePlan& source, const PlanPoints& plan, cons
   return true;
 }
 
-// The build of a plan of another kind: read, rows, airports looked up, runways
-// the file names proposed.
-bool BuildFromOtherPlan(const SourcePlan& source, const RoutePorts& ports, BuiltRoute& built) {
-  PlanPoints plan;
-  if (!ReadOtherPlan(source, plan)) return false;
+// The build of a plan of another kind, read into `plan`: rows, airports looked
+// up and placed, runways the file names proposed.
+bool BuildFromOtherPlan(const SourcePlan& source, const PlanPoints& plan, const RoutePorts& ports, BuiltRoute& built) {
   FillRowsFromPoints(source, plan, built.route);
   if (!CheckEndsOfOtherPlan(source, plan, built.route)) return false;
   const EndAirports found = LookupAirports(ports, built);
@@ -209,8 +207,11 @@ BuiltRoute BuildRoute(const RouteRequest& request, const RoutePorts& ports) {
       return built;
     case SourceCheck::OtherKind: break;
   }
+  PlanPoints plan;
+  if (!ReadOtherPlan(source, plan)) return built;
+  // As for an export: the work shown is the route's, once its file was found readable.
   if (ports.progress != nullptr) ports.progress->WorkStarted();
-  if (BuildFromOtherPlan(source, ports, built)) built.outcome = RouteOutcome::Built;
+  if (BuildFromOtherPlan(source, plan, ports, built)) built.outcome = RouteOutcome::Built;
   if (ports.progress != nullptr) ports.progress->WorkEnded();
   return built;
 }

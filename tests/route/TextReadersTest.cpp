@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "ReaderCases.h"
 #include "route/AcsGpsReader.h"
 #include "route/FlpReader.h"
 #include "route/GfpReader.h"
@@ -22,42 +23,8 @@
 #include "route/SfpReader.h"
 #include "route/SquawkBoxReader.h"
 #include "route/XPlaneReader.h"
-#include "support/Files.h"
 
 namespace {
-
-std::string Sample(const std::string& relative) {
-  return ReadBytes(std::string(PLANTRANSIT_PROJECT_DIR) + "/tests/route/samples/" + relative);
-}
-
-std::string Golden(const std::string& relative) { return ReadBytes(GoldenPath(relative)); }
-
-std::string Repeated(const std::string& text, int count) {
-  std::string out;
-  for (int i = 0; i < count; ++i) out += text;
-  return out;
-}
-
-std::string FirstHalf(const std::string& bytes) { return bytes.substr(0, bytes.size() / 2); }
-
-// The points as one line to compare: ident, kind letter, position ("named" for a
-// point named without one), altitude in whole feet ("-" where the file keeps
-// none), joined by " | ".
-std::string Described(const PlanPoints& plan) {
-  std::string out;
-  for (const PlanPoint& point : plan.points) {
-    const char* kinds = "AVNIU?";
-    char text[160];
-    char altitude[32] = "-";
-    if (point.hasAltitude) std::snprintf(altitude, sizeof altitude, "%.0f", point.altitudeFeet);
-    char position[64] = "named";
-    if (point.hasPosition) std::snprintf(position, sizeof position, "%.6f %.6f", point.latitude, point.longitude);
-    std::snprintf(text, sizeof text, "%s%s %c %s %s", out.empty() ? "" : " | ", point.ident.c_str(),
-                  kinds[static_cast<int>(point.kind)], position, altitude);
-    out += text;
-  }
-  return out;
-}
 
 // A binary Planner record as the two planner formats lay it out: type code,
 // latitude, longitude, altitude, frequency, ident (6 bytes), name (31 bytes),
@@ -91,17 +58,8 @@ std::string NavPlan(const std::string& record, int32_t count) {
   return PlannerHeader(10020, count) + Repeated(record + std::string(256, ' '), count);
 }
 
-struct ReadCase {
-  const char* name;
-  const PlanReader& reader;
-  std::string bytes;
-  const char* points;  // as Described writes them
-  const char* departureRunway;
-  const char* destinationRunway;
-};
-
 TEST(TextReaders, ReadPlansOtherProgramsWroteAndTheFormatsDocumentationShows) {
-  const ReadCase cases[] = {
+  ExpectEachReads({
       {"the X-Plane article's version 1100 example: trailing blanks, an approach read over", kXPlaneReader,
        Sample("xplane/kcub-krdu.fms"),
        "KCUB A 33.970470 -80.995247 0 | CTF V 34.650497 -80.274918 0 | NOMOE I 34.880920 -79.996437 0 | "
@@ -174,24 +132,8 @@ TEST(TextReaders, ReadPlansOtherProgramsWroteAndTheFormatsDocumentationShows) {
       {"our Radar Contact plan: checkpoints without identifiers, altitudes in tens of feet", kRadarContactReader,
        Golden("radarcontact/zurich-geneva.apl"),
        "LSZH A 47.458000 8.548000 1416 |  ? 47.689167 8.437000 5500 | LSGG A 46.238000 6.109000 1411", "", ""},
-  };
-  for (const ReadCase& c : cases) {
-    SCOPED_TRACE(c.name);
-    PlanPoints plan;
-    std::string problem;
-    ASSERT_TRUE(c.reader.read(c.bytes, plan, problem)) << problem;
-    EXPECT_EQ(c.points, Described(plan));
-    EXPECT_EQ(c.departureRunway, plan.departureRunway);
-    EXPECT_EQ(c.destinationRunway, plan.destinationRunway);
-  }
+  });
 }
-
-struct RefusalCase {
-  const char* name;
-  const PlanReader& reader;
-  std::string bytes;
-  std::string problem;
-};
 
 // `count` copies of `line`, "%d" in it replaced by the copy's number from `first`.
 std::string NumberedLines(const char* line, int first, int count) {
@@ -218,7 +160,7 @@ TEST(TextReaders, RefuseWhatTheyCannotReadWholeAndSayWhereAndWhat) {
   const std::string xplaneHead = "I\n1100 Version\nCYCLE 2612\nADEP LSZH\nADES LSGG\n";
   const std::string named = " named without a position: PlanTransit has no navaid database and does not guess";
   const std::string tooMany = "the plan holds more than 10000 points, more than PlanTransit reads";
-  const RefusalCase cases[] = {
+  ExpectEachRefused({
       // X-Plane
       {"X-Plane cut in half", kXPlaneReader, FirstHalf(xplane), "line 9: the waypoint line has 4 fields, not 6"},
       {"X-Plane cut after a whole line", kXPlaneReader, xplane.substr(0, xplane.find("3 TRA")),
@@ -375,14 +317,7 @@ TEST(TextReaders, RefuseWhatTheyCannotReadWholeAndSayWhereAndWhat) {
       {"Radar Contact of more points than read", kRadarContactReader,
        "GET_FLIGHT_PLAN:\n" + NumberedLines("checkpoint_%d_latitude = 1\n", 1, 10001),
        ("line 10002: " + tooMany)},
-  };
-  for (const RefusalCase& c : cases) {
-    SCOPED_TRACE(c.name);
-    PlanPoints plan;
-    std::string problem;
-    EXPECT_FALSE(c.reader.read(c.bytes, plan, problem));
-    EXPECT_EQ(c.problem, problem);
-  }
+  });
 }
 
 // The readers of this file, for the files none of them may claim.
@@ -437,9 +372,13 @@ TEST(TextReaders, NumbersReadAlikeUnderANumericLocaleWithADecimalComma) {
   PlanPoints inC;
   std::string problem;
   ASSERT_TRUE(kXPlaneReader.read(bytes, inC, problem)) << problem;
-  if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) {
-    if (std::getenv("PLANTRANSIT_GERMAN_LOCALE_TEST") != nullptr) FAIL() << "expected a German locale";
-    GTEST_SKIP() << "no German locale installed";
+  // The user's locale, German where ctest runs the tests (LC_ALL, or Windows'
+  // regional settings that Wine takes from it).
+  std::setlocale(LC_NUMERIC, "");
+  if (std::strcmp(std::localeconv()->decimal_point, ",") != 0) {
+    std::setlocale(LC_NUMERIC, "C");
+    if (std::getenv("PLANTRANSIT_GERMAN_LOCALE_TEST") != nullptr) FAIL() << "expected a German user locale";
+    GTEST_SKIP() << "run under LC_ALL=de_DE.UTF-8, as ctest does";
   }
   PlanPoints inGerman;
   bool read = kXPlaneReader.read(bytes, inGerman, problem);

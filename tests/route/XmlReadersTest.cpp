@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ReaderCases.h"
 #include "route/AceXmlReader.h"
 #include "route/FgfpReader.h"
 #include "route/GarminReader.h"
@@ -15,52 +16,11 @@
 #include "route/LnmplnReader.h"
 #include "route/PlanReaders.h"
 #include "route/SimBriefReader.h"
-#include "support/Files.h"
 
 namespace {
 
-std::string Sample(const std::string& relative) {
-  return ReadBytes(std::string(PLANTRANSIT_PROJECT_DIR) + "/tests/route/samples/" + relative);
-}
-
-std::string Repeated(const std::string& text, int count) {
-  std::string out;
-  for (int i = 0; i < count; ++i) out += text;
-  return out;
-}
-
-std::string FirstHalf(const std::string& bytes) { return bytes.substr(0, bytes.size() / 2); }
-
-// The points as one line to compare: ident, kind letter, position ("named" for a
-// point named without one), altitude in whole feet ("-" where the file keeps
-// none), joined by " | ".
-std::string Described(const PlanPoints& plan) {
-  std::string out;
-  for (const PlanPoint& point : plan.points) {
-    const char* kinds = "AVNIU?";
-    char text[160];
-    char altitude[32] = "-";
-    if (point.hasAltitude) std::snprintf(altitude, sizeof altitude, "%.0f", point.altitudeFeet);
-    char position[64] = "named";
-    if (point.hasPosition) std::snprintf(position, sizeof position, "%.6f %.6f", point.latitude, point.longitude);
-    std::snprintf(text, sizeof text, "%s%s %c %s %s", out.empty() ? "" : " | ", point.ident.c_str(),
-                  kinds[static_cast<int>(point.kind)], position, altitude);
-    out += text;
-  }
-  return out;
-}
-
-struct ReadCase {
-  const char* name;
-  const PlanReader& reader;
-  std::string bytes;
-  const char* points;  // as Described writes them
-  const char* departureRunway;
-  const char* destinationRunway;
-};
-
 TEST(XmlReaders, ReadPlansOtherProgramsWroteAndTheFormatsDocumentationShows) {
-  const ReadCase cases[] = {
+  ExpectEachReads({
       {"MSFS SDK template", kAceXmlReader, Sample("msfs-xml/sdk-flight-plan-template.pln"),
        "PADU A 53.898853 -166.544661 0 | POI U 53.903350 -166.443786 0", "", ""},
       {"Little Navmap manual", kLnmplnReader, Sample("lnmpln/kykm-cylw.lnmpln"),
@@ -89,18 +49,7 @@ TEST(XmlReaders, ReadPlansOtherProgramsWroteAndTheFormatsDocumentationShows) {
        "LFPO A 48.726708 2.368722 - | RANUX ? 49.138889 4.361667 29400 | USR1 U 49.333611 5.096944 29000 | EDDF A "
        "50.033306 8.570456 -",
        "06", "25C"},
-  };
-  for (const ReadCase& c : cases) {
-    SCOPED_TRACE(c.name);
-    ASSERT_FALSE(c.bytes.empty());
-    EXPECT_EQ(&c.reader, RecognizePlan(c.bytes));
-    PlanPoints plan;
-    std::string problem;
-    ASSERT_TRUE(c.reader.read(c.bytes, plan, problem)) << problem;
-    EXPECT_EQ(c.points, Described(plan));
-    EXPECT_EQ(c.departureRunway, plan.departureRunway);
-    EXPECT_EQ(c.destinationRunway, plan.destinationRunway);
-  }
+  });
 }
 
 // An MSFS 2024 EFB plan names its airports, and any navaid, by ICAO ident alone:
@@ -113,18 +62,11 @@ TEST(XmlReaders, AnEfbPlanKeepsItsAirportsNamedAndRefusesNavaidsByRegion) {
       "JOT (line 17), OBK (line 24) and MEDAN (line 31) are named without a position: PlanTransit has no navaid "
       "database and does not guess",
       problem);
-  ASSERT_TRUE(kAceXmlReader.read(ReadBytes(GoldenPath("msfs2024/zurich-geneva.pln")), plan, problem)) << problem;
+  ASSERT_TRUE(kAceXmlReader.read(Golden("msfs2024/zurich-geneva.pln"), plan, problem)) << problem;
   EXPECT_EQ("LSZH A named - | TRA U 47.689167 8.437000 5500 | LSGG A named -", Described(plan));
   EXPECT_EQ("16", plan.departureRunway);
   EXPECT_EQ("23", plan.destinationRunway);
 }
-
-struct RefusalCase {
-  const char* name;
-  const PlanReader& reader;
-  std::string bytes;
-  const char* problem;
-};
 
 std::string Gpx(const std::string& content) { return "<gpx version=\"1.1\">" + content + "</gpx>"; }
 
@@ -185,8 +127,8 @@ std::string Wp(const std::string& ident, const std::string& position) {
 }
 
 TEST(XmlReaders, RefuseWhatTheyCannotReadWholeSayingWhereAndWhat) {
-  const std::string fsx = ReadBytes(GoldenPath("fsx/zurich-geneva.pln"));
-  const RefusalCase cases[] = {
+  const std::string fsx = Golden("fsx/zurich-geneva.pln");
+  ExpectEachRefused({
       // MSFS, FSX, Prepar3D
       {"pln cut in half", kAceXmlReader, FirstHalf(fsx), "line 21: the document ends inside the tag <A>"},
       {"pln of another root", kAceXmlReader, "<SimBase.Documents/>",
@@ -304,14 +246,7 @@ TEST(XmlReaders, RefuseWhatTheyCannotReadWholeSayingWhereAndWhat) {
        "guess"},
       {"fgfp of more points than a plan holds", kFgfpReader, Fgfp(Repeated(Wp("A", "<lat>1</lat><lon>1</lon>"), 10001)),
        "line 1, wp 10001 (A): the plan holds more than 10000 points, more than PlanTransit reads"},
-  };
-  for (const RefusalCase& c : cases) {
-    SCOPED_TRACE(c.name);
-    PlanPoints plan;
-    std::string problem;
-    EXPECT_FALSE(c.reader.read(c.bytes, plan, problem));
-    EXPECT_EQ(c.problem, problem);
-  }
+  });
 }
 
 // ` a0="0" a1="1" ...`, `count` attributes of different names.
@@ -324,7 +259,7 @@ std::string Attributes(int count) {
 // Airports the file names at the ends without their positions are read named,
 // for the airport data to place; so are points of no stated kind there.
 TEST(XmlReaders, ReadAirportsAtTheEndsNamedWithoutAPosition) {
-  const ReadCase cases[] = {
+  ExpectEachReads({
       {"Little Navmap airports without Pos", kLnmplnReader,
        Lnm("<Waypoint><Ident>KYKM</Ident><Type>AIRPORT</Type></Waypoint>" +
            LnmWaypoint("DIABO", "<Pos Lon=\"-120.93708\" Lat=\"48.833759\"/>") +
@@ -343,16 +278,7 @@ TEST(XmlReaders, ReadAirportsAtTheEndsNamedWithoutAPosition) {
        "<PropertyList><departure><airport>LSZH</airport></departure><route>" + Wp("LSZH", "") + Wp("LSGG", "") +
            "</route></PropertyList>",
        "LSZH A named - | LSGG ? named -", "", ""},
-  };
-  for (const ReadCase& c : cases) {
-    SCOPED_TRACE(c.name);
-    PlanPoints plan;
-    std::string problem;
-    ASSERT_TRUE(c.reader.read(c.bytes, plan, problem)) << problem;
-    EXPECT_EQ(c.points, Described(plan));
-    EXPECT_EQ(c.departureRunway, plan.departureRunway);
-    EXPECT_EQ(c.destinationRunway, plan.destinationRunway);
-  }
+  });
 }
 
 // The XML document reader under every reader, through the GPX reader: what a
@@ -420,12 +346,12 @@ TEST(XmlReaders, RecognizeTheirKindByContentAlone) {
     const PlanReader* reader;
   };
   const Recognition cases[] = {
-      {"our FSX plan", ReadBytes(GoldenPath("fsx/zurich-geneva.pln")), &kAceXmlReader},
-      {"our MSFS 2024 plan", ReadBytes(GoldenPath("msfs2024/zurich-geneva.pln")), &kAceXmlReader},
-      {"our Garmin plan", ReadBytes(GoldenPath("garmin/zurich-geneva.fpl")), &kGarminReader},
-      {"our GPX route", ReadBytes(GoldenPath("gpx/zurich-geneva.gpx")), &kGpxReader},
-      {"our KML document", ReadBytes(GoldenPath("kml/zurich-geneva.kml")), &kKmlReader},
-      {"our FlightGear route", ReadBytes(GoldenPath("fgfp/zurich-geneva.fgfp")), &kFgfpReader},
+      {"our FSX plan", Golden("fsx/zurich-geneva.pln"), &kAceXmlReader},
+      {"our MSFS 2024 plan", Golden("msfs2024/zurich-geneva.pln"), &kAceXmlReader},
+      {"our Garmin plan", Golden("garmin/zurich-geneva.fpl"), &kGarminReader},
+      {"our GPX route", Golden("gpx/zurich-geneva.gpx"), &kGpxReader},
+      {"our KML document", Golden("kml/zurich-geneva.kml"), &kKmlReader},
+      {"our FlightGear route", Golden("fgfp/zurich-geneva.fgfp"), &kFgfpReader},
       {"a root after a comment naming another", "<!-- <gpx> --><kml/>", &kKmlReader},
       {"a Little Navmap performance file", "<LittleNavmap><AircraftPerf/></LittleNavmap>", nullptr},
       {"a FlightGear AI flight plan", "<PropertyList><flightplan><wpt/></flightplan></PropertyList>", nullptr},
