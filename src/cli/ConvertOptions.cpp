@@ -76,9 +76,12 @@ void AddChoice(CLI::App& app, const char* names, int& value, const std::map<std:
 }
 
 void Describe(CLI::App& app, ConvertOptions& options, std::string& formatList) {
-  app.description("Converts FliteStar/FliteMap \"Generic Text format\" flight plans into flight plans for " +
-                  FormatTitles() + ".");
-  app.add_option("SOURCE", options.sources, "FliteStar/FliteMap Generic Text export(s)")->option_text("FILE...");
+  app.description("Converts FliteStar/FliteMap \"Generic Text format\" flight plans, and the plans of every format "
+                  "it writes, into flight plans for " + FormatTitles() + ".");
+  app.add_option("SOURCE", options.sources,
+                 "flight plan(s): FliteStar/FliteMap Generic Text exports or plans of any kind PlanTransit reads, "
+                 "found from their content")
+      ->option_text("FILE...");
   app.add_option("-f,--format", formatList, "comma-separated: " + FormatList() + " (default msfs)")
       ->option_text("LIST");
   app.add_option("-o,--out-dir", options.outDir,

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
 #include <memory>
 #include <string>
 
@@ -69,4 +70,7 @@ class FileSystem {
   // A new, empty file that will replace `path` on Commit; null when it cannot be
   // created. Dropping it without Commit discards it.
   virtual std::unique_ptr<OutputFile> CreateReplacement(const char* path) = 0;
+  // True when `first` and `second` name one existing file (another spelling of
+  // its path, a link). Where the system cannot tell, the same path text is one file.
+  virtual bool IsSameFile(const char* first, const char* second) { return std::strcmp(first, second) == 0; }
 };

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
@@ -189,4 +190,18 @@ std::unique_ptr<OutputFile> StdioFileSystem::CreateReplacement(const char* path)
     if (errno != EEXIST) return nullptr;
   }
   return nullptr;
+}
+
+bool StdioFileSystem::IsSameFile(const char* first, const char* second) {
+  struct stat firstStatus, secondStatus;
+  if (stat(first, &firstStatus) != 0 || stat(second, &secondStatus) != 0) return false;
+#ifdef _WIN32
+  // Windows' stat has no file numbers: the full paths, which the file system
+  // compares without case, tell.
+  char firstPath[_MAX_PATH], secondPath[_MAX_PATH];
+  return _fullpath(firstPath, first, sizeof firstPath) != nullptr &&
+         _fullpath(secondPath, second, sizeof secondPath) != nullptr && _stricmp(firstPath, secondPath) == 0;
+#else
+  return firstStatus.st_dev == secondStatus.st_dev && firstStatus.st_ino == secondStatus.st_ino;
+#endif
 }
