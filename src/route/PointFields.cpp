@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "route/ReadNumber.h"
+#include "route/TextEncoding.h"
 #include "route/TextLines.h"
 
 namespace {
@@ -93,6 +94,8 @@ bool AddPoint(PlanPoints& plan, PlanPoint point, std::string& problem) {
     problem = TooManyPointsProblem();
     return false;
   }
+  point.ident = ValidUtf8(point.ident);
+  point.name = ValidUtf8(point.name);
   plan.points.push_back(std::move(point));
   return true;
 }

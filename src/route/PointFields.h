@@ -57,8 +57,9 @@ bool ReadStarAngleField(std::string_view text, const StarAngleForm& form, double
 // "the plan holds more than 10000 points, more than PlanTransit reads".
 std::string TooManyPointsProblem();
 
-// Appends `point` to `plan`, or says TooManyPointsProblem() in `problem` and
-// returns false when the plan holds kMaxPlanPoints already.
+// Appends `point` to `plan`, its identifier and name made well-formed UTF-8
+// (ValidUtf8), or says TooManyPointsProblem() in `problem` and returns false
+// when the plan holds kMaxPlanPoints already.
 bool AddPoint(PlanPoints& plan, PlanPoint point, std::string& problem);
 
 // A point the file names by its identifier alone, without its position.

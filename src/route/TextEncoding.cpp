@@ -59,7 +59,41 @@ uint32_t NextCodePoint(std::string_view text, std::size_t& at) {
   return codePoint;
 }
 
+// The length of the well-formed UTF-8 sequence at `text[at]`; 0 when none starts
+// there (a stray continuation byte, a truncated or overlong sequence, a
+// surrogate, a code point beyond U+10FFFF).
+std::size_t WellFormedLength(std::string_view text, std::size_t at) {
+  const unsigned char lead = static_cast<unsigned char>(text[at]);
+  const std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
+                             : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
+  if (length == 0 || length > text.size() - at) return 0;
+  for (std::size_t next = 1; next < length; ++next) {
+    if ((static_cast<unsigned char>(text[at + next]) & 0xC0) != 0x80) return 0;
+  }
+  const unsigned char second = length > 1 ? static_cast<unsigned char>(text[at + 1]) : 0;
+  if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) || (lead == 0xF0 && second < 0x90) ||
+      (lead == 0xF4 && second > 0x8F)) {
+    return 0;
+  }
+  return length;
+}
+
 }  // namespace
+
+std::string ValidUtf8(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t length = WellFormedLength(text, at);
+    if (length == 0) {
+      AppendUtf8(out, CodePointOf(static_cast<unsigned char>(text[at++])));
+    } else {
+      out.append(text, at, length);
+      at += length;
+    }
+  }
+  return out;
+}
 
 std::string AnsiFromUtf8(std::string_view text) {
   std::string out;

@@ -14,3 +14,9 @@ std::string AnsiFromUtf8(std::string_view text);
 // Windows-1252 leaves undefined become "?", as they do where the writers turn the
 // route's text into UTF-8, so that a plan read back compares with its route.
 std::string Utf8FromWindows1252(std::string_view text);
+
+// `text` as well-formed UTF-8: its valid sequences as they are, and every byte
+// that starts none read as Windows-1252, the encoding a plan saved by a Windows
+// editor most often holds its accented names in. Plan readers pass what they
+// read through it, so a point's text is UTF-8 whatever bytes the file held.
+std::string ValidUtf8(std::string_view text);

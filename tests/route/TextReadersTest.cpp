@@ -81,6 +81,9 @@ TEST(TextReaders, ReadPlansOtherProgramsWroteAndTheFormatsDocumentationShows) {
        "EL N -32.983500 -70.000167 12000 | A-1 I -33.167500 -70.508333 9000 | A-1 I -32.916667 -69.500000 11000 | "
        "SAME A -32.831000 -68.793000 2310",
        "", ""},
+      {"a Windows editor's byte in an identifier: read as Windows-1252, kept as UTF-8", kXPlaneReader,
+       "I\n3 version\n1\n1\n1 EDDM 0.000000 48.364822 11.794361\n28 CAF\xc9 0.000000 48.5 11.5\n",
+       "EDDM A 48.364822 11.794361 0 | CAF\xc3\x89 U 48.500000 11.500000 0", "", ""},
       {"an FS2000/2002 plan FS Navigator wrote: unpadded degrees, a gate as the departure position", kMsfsIniReader,
        Sample("msfs/lsgg-egmc.pln"),
        "LSGG A 46.238000 6.108833 1411 | DJL V 47.271000 5.098167 0 | TRO V 48.251167 3.963167 0 | "
