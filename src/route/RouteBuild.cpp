@@ -199,7 +199,11 @@ BuiltRoute BuildRoute(const RouteRequest& request, const RoutePorts& ports) {
   BuiltRoute built{};
   built.outcome = RouteOutcome::Failed;
   built.airportFile = request.airportFile;
-  const SourcePlan source{request.sourcePath, request.sourceName, ports.files, ports.messages};
+  SourcePlan source{request.sourcePath, request.sourceName, ports.files, ports.messages, nullptr};
+  // The validation and the build each read the source from its start: a small
+  // one from memory, so a batch opens each of its sources once.
+  std::string held;
+  if (HoldSmallSource(source, held)) source.held = &held;
   switch (ValidateSourcePlan(source, built.route, ports.progress)) {
     case SourceCheck::Refused: return built;
     case SourceCheck::FliteStar:

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "route/RouteBuild.h"
+#include "route/SourceFile.h"
 #include "route/SourceValidation.h"
 #include "support/NoPlanMessage.h"
 #include "support/TestPlans.h"
@@ -21,6 +22,13 @@ std::vector<std::string> WaypointLines(int count) {
   for (int i = 1; i + 1 < count; ++i) lines.push_back("FWP W V V" + std::to_string(i) + " N 47 1.0 E 8 1.0 3000");
   lines.push_back(kGenevaLine);
   return lines;
+}
+
+// `source` with comment lines after it, more than a build holds: its validation
+// and its build then open the file anew, and may each fail to.
+std::string TooLargeToHold(std::string source) {
+  while (source.size() <= kHeldSourceSize) source += "# a line no reading takes\n";
+  return source;
 }
 
 RecordedMessage Error(const std::string& text) { return {text, MessageKind::Error, MessageButtons::Ok}; }
@@ -42,7 +50,10 @@ TEST(RouteBuildFailures, ShowEachMessageWithItsIconAndEndTheBuildAsTheyShould) {
        [](TestPorts& t, RouteRequest&) { t.files.files.erase(kSourcePath); },
        {Error("Failed to open FliteStar Flightplan file route.txt")}, false},
       {"the source cannot be opened again for the build",
-       [](TestPorts& t, RouteRequest&) { t.files.openFailsFrom[kSourcePath] = 2; },
+       [](TestPorts& t, RouteRequest&) {
+         t.files.files[kSourcePath] = TooLargeToHold(t.files.files[kSourcePath]);
+         t.files.openFailsFrom[kSourcePath] = 3;
+       },
        {Error("Failed to open FliteStar Flightplan file route.txt")}, false},
       {"a read error in the first line",
        [](TestPorts& t, RouteRequest&) { t.files.readErrorAt[kSourcePath] = {5}; },
@@ -53,7 +64,10 @@ TEST(RouteBuildFailures, ShowEachMessageWithItsIconAndEndTheBuildAsTheyShould) {
        },
        {Error("Error while reading from FliteStar Flightplan file route.txt")}, false},
       {"a read error while the waypoints are read",
-       [](TestPorts& t, RouteRequest&) { t.files.readErrorAt[kSourcePath] = {60, 2}; },
+       [](TestPorts& t, RouteRequest&) {
+         t.files.files[kSourcePath] = TooLargeToHold(t.files.files[kSourcePath]);
+         t.files.readErrorAt[kSourcePath] = {60, 3};
+       },
        {Error("Error while reading from FliteStar Flightplan file route.txt")}, false},
       {"the first line is not the header",
        [](TestPorts& t, RouteRequest&) {
@@ -144,7 +158,7 @@ TEST(RouteBuildFailures, AHeaderDifferingOnlyInCaseIsNoFliteStarExportNorAnyOthe
   t.files.files[kSourcePath] =
       "# flitestar/flitemap generated flight plan.\n" + Lines({"FPL 1", kZurichLine, kGenevaLine});
   RouteTable route{};
-  EXPECT_EQ(SourceCheck::OtherKind, ValidateSourcePlan({kSourcePath, kSourceName, t.files, t.messages}, route, nullptr));
+  EXPECT_EQ(SourceCheck::OtherKind, ValidateSourcePlan({kSourcePath, kSourceName, t.files, t.messages, nullptr}, route, nullptr));
   EXPECT_TRUE(ShowedMessages(t.messages, {}));
   EXPECT_EQ(RouteOutcome::Failed, BuildRoute(request, t.Route()).outcome);
   EXPECT_TRUE(ShowedMessages(t.messages, {Error(NoPlanOfAnyKindText("route.txt"))}));
@@ -156,7 +170,7 @@ TEST(RouteBuildFailures, ValidationCountsLegLinesAndKeepsTheLastNumber) {
   t.files.files[kSourcePath] =
       kFliteStarHeader + Lines({"FPL 4 A B", " FPL 5", "FPLX", "fpl 6", "FPL -7", kZurichLine, kGenevaLine});
   RouteTable route{};
-  EXPECT_EQ(SourceCheck::FliteStar, ValidateSourcePlan({kSourcePath, kSourceName, t.files, t.messages}, route, nullptr));
+  EXPECT_EQ(SourceCheck::FliteStar, ValidateSourcePlan({kSourcePath, kSourceName, t.files, t.messages, nullptr}, route, nullptr));
   EXPECT_EQ(2, route.legCount);
   EXPECT_EQ(-7, route.planNumber);
 }
