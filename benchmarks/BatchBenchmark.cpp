@@ -3,13 +3,18 @@
 // into MSFS plans in one run, beside the reference pass that reads the same
 // sources and writes one file of the same size for each (ReferencePass.cpp).
 // Both run as processes into a fresh, empty folder and are timed by the wall
-// clock; the batch should take at most twice the reference's time.
+// clock; the batch should take at most twice the reference's time. The batch
+// runs with the read-back of every plan (the default) and with --no-verify, each
+// on the disk (the build folder) and on tmpfs (/dev/shm), so that what the
+// read-back costs shows apart from what the disk costs.
 #include <spawn.h>
+#include <sys/statfs.h>
 #include <sys/wait.h>
 
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -77,32 +82,53 @@ std::string SourceText(const std::vector<DataAirport>& airports, std::mt19937& r
   return text;
 }
 
-fs::path WorkFolder() { return fs::temp_directory_path() / "plantransit-batch-benchmark"; }
+// Where the sources and the plans go: the disk of the build folder, or tmpfs.
+enum class Medium { Disk, Tmpfs };
 
-// The generated sources, written once per process.
-const std::vector<std::string>& SourcePaths() {
-  static const std::vector<std::string> paths = [] {
-    std::vector<std::string> written;
-    std::vector<DataAirport> airports = ReadAirports(PLANTRANSIT_AIRPORT_DATA);
-    if (airports.empty()) return written;
-    fs::path folder = WorkFolder() / "sources";
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    std::mt19937 random(kSeed);
-    for (int index = 0; index < kSourceCount; ++index) {
-      char name[32];
-      std::snprintf(name, sizeof name, "plan%05d.txt", index);
-      std::string path = (folder / name).string();
-      std::string text = SourceText(airports, random);
-      std::FILE* out = std::fopen(path.c_str(), "wb");
-      if (out == nullptr) return std::vector<std::string>{};
-      std::fwrite(text.data(), 1, text.size(), out);
-      std::fclose(out);
-      written.push_back(path);
-    }
-    return written;
-  }();
-  return paths;
+constexpr long kTmpfsMagic = 0x01021994;  // statfs's f_type of a tmpfs
+
+fs::path WorkFolder(Medium medium) {
+  return medium == Medium::Disk ? fs::path(PLANTRANSIT_BENCHMARK_DISK_FOLDER) / "batch-benchmark"
+                                : fs::path("/dev/shm/plantransit-batch-benchmark");
+}
+
+// True when the medium is there: /dev/shm must be a tmpfs.
+bool MediumPresent(Medium medium) {
+  if (medium == Medium::Disk) return true;
+  struct statfs status;
+  return statfs("/dev/shm", &status) == 0 && static_cast<long>(status.f_type) == kTmpfsMagic;
+}
+
+// The generated sources in `folder` (the same on every medium); empty when they
+// could not be written.
+std::vector<std::string> WriteSources(const fs::path& folder) {
+  std::vector<std::string> written;
+  std::vector<DataAirport> airports = ReadAirports(PLANTRANSIT_AIRPORT_DATA);
+  if (airports.empty()) return written;
+  std::error_code error;
+  fs::remove_all(folder, error);
+  fs::create_directories(folder, error);
+  std::mt19937 random(kSeed);
+  for (int index = 0; index < kSourceCount; ++index) {
+    char name[32];
+    std::snprintf(name, sizeof name, "plan%05d.txt", index);
+    std::string path = (folder / name).string();
+    std::string text = SourceText(airports, random);
+    std::FILE* out = std::fopen(path.c_str(), "wb");
+    if (out == nullptr) return {};
+    bool complete = std::fwrite(text.data(), 1, text.size(), out) == text.size();
+    if (std::fclose(out) != 0 || !complete) return {};
+    written.push_back(path);
+  }
+  return written;
+}
+
+// The sources on `medium`, written once per process.
+const std::vector<std::string>& SourcePaths(Medium medium) {
+  static const std::vector<std::string> onDisk = WriteSources(WorkFolder(Medium::Disk) / "sources");
+  static const std::vector<std::string> onTmpfs =
+      MediumPresent(Medium::Tmpfs) ? WriteSources(WorkFolder(Medium::Tmpfs) / "sources") : std::vector<std::string>{};
+  return medium == Medium::Disk ? onDisk : onTmpfs;
 }
 
 // Runs `arguments` as a process and waits for it; its exit status, or -1 when
@@ -118,25 +144,41 @@ int RunProcess(const std::vector<std::string>& arguments) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-// Times `command` followed by the output folder (after `outOption`, when given)
-// and every source, each iteration into a fresh, empty folder that must then
-// hold one file per source.
-void TimeBatch(benchmark::State& state, std::vector<std::string> command, const char* outOption) {
-  const std::vector<std::string>& sources = SourcePaths();
+// A new, empty folder for one run's plans, on `medium`. Runs never reuse a folder
+// and nothing is deleted until every run is over: a file system that keeps
+// freshly freed inodes out of use for a while (ext4 without a journal) would
+// otherwise make every run pay for the files deleted before it.
+fs::path NewOutFolder(Medium medium) {
+  static int runs = 0;
+  fs::path folder = WorkFolder(medium) / "out" / std::to_string(++runs);
+  fs::create_directories(folder);
+  return folder;
+}
+
+// Times `command` followed by an output folder (after `outOption`, when given)
+// and every source on `medium`, each iteration into a new, empty folder that
+// must then hold one file per source.
+void TimeBatch(benchmark::State& state, Medium medium, const std::vector<std::string>& command,
+               const char* outOption) {
+  if (!MediumPresent(medium)) {
+    state.SkipWithError("/dev/shm is no tmpfs here");
+    return;
+  }
+  const std::vector<std::string>& sources = SourcePaths(medium);
   if (sources.empty()) {
     state.SkipWithError("the sources could not be generated");
     return;
   }
-  fs::path out = WorkFolder() / "out";
-  if (outOption != nullptr) command.push_back(outOption);
-  command.push_back(out.string());
-  command.insert(command.end(), sources.begin(), sources.end());
+  fs::path out;
   for (auto _ : state) {
     state.PauseTiming();
-    fs::remove_all(out);
-    fs::create_directories(out);
+    out = NewOutFolder(medium);
+    std::vector<std::string> arguments = command;
+    if (outOption != nullptr) arguments.push_back(outOption);
+    arguments.push_back(out.string());
+    arguments.insert(arguments.end(), sources.begin(), sources.end());
     state.ResumeTiming();
-    if (RunProcess(command) != 0) {
+    if (RunProcess(arguments) != 0) {
       state.SkipWithError("the command failed");
       return;
     }
@@ -145,17 +187,41 @@ void TimeBatch(benchmark::State& state, std::vector<std::string> command, const 
   if (written != kSourceCount) state.SkipWithError("not one file per source");
 }
 
-void BM_ConvertBatch(benchmark::State& state) {
-  TimeBatch(state,
-            {PLANTRANSIT_CONVERTER, "--quiet", "--format", "msfs", "--airports", PLANTRANSIT_AIRPORT_DATA},
-            "--out-dir");
+// The converter as a batch runs it; `verify` false adds --no-verify.
+void TimeConversion(benchmark::State& state, Medium medium, bool verify) {
+  std::vector<std::string> command = {PLANTRANSIT_CONVERTER, "--quiet", "--format", "msfs",
+                                      "--airports", PLANTRANSIT_AIRPORT_DATA};
+  if (!verify) command.push_back("--no-verify");
+  TimeBatch(state, medium, command, "--out-dir");
 }
 
-void BM_ReferencePass(benchmark::State& state) { TimeBatch(state, {PLANTRANSIT_REFERENCE_PASS}, nullptr); }
+// One timed run per iteration, by the wall clock, in milliseconds.
+void Register(const std::string& name, std::function<void(benchmark::State&)> run) {
+  benchmark::RegisterBenchmark(name.c_str(), std::move(run))
+      ->Unit(benchmark::kMillisecond)
+      ->UseRealTime()
+      ->Iterations(1);
+}
 
 }  // namespace
 
-BENCHMARK(BM_ConvertBatch)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
-BENCHMARK(BM_ReferencePass)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
-
-BENCHMARK_MAIN();
+// Names "<what>/<medium>": scripts/benchmark pairs each batch with the reference
+// pass on its medium.
+int main(int argc, char** argv) {
+  for (Medium medium : {Medium::Disk, Medium::Tmpfs}) {
+    const std::string where = medium == Medium::Disk ? "/disk" : "/tmpfs";
+    Register("BM_Convert" + where, [medium](benchmark::State& state) { TimeConversion(state, medium, true); });
+    Register("BM_ConvertNoVerify" + where,
+             [medium](benchmark::State& state) { TimeConversion(state, medium, false); });
+    Register("BM_Reference" + where, [medium](benchmark::State& state) {
+      TimeBatch(state, medium, {PLANTRANSIT_REFERENCE_PASS}, nullptr);
+    });
+  }
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  std::error_code error;
+  for (Medium medium : {Medium::Disk, Medium::Tmpfs}) fs::remove_all(WorkFolder(medium), error);
+  return 0;
+}

@@ -56,17 +56,27 @@ bool PrepareFormatFolder(const Conversion& conversion, const ExportType& type, s
   return false;
 }
 
+// A plan named like its source (an X-Plane plan converted to X-Plane in its own
+// folder) would replace the plan it was made from: it is refused, even with --force.
+bool ReplacesItsSource(const ConverterPorts& ports, const char* path, const char* sourcePath) {
+  if (!ports.files.IsSameFile(path, sourcePath)) return false;
+  ShowFormattedMessage(ports.messages, MessageKind::Error, MessageButtons::Ok,
+                       "%s is the plan being converted: its conversion does not replace it", path);
+  return true;
+}
+
 // Names and saves one format's plan, and tells how it went.
 bool WriteFormat(const Conversion& conversion, const ExportType& type, const NamingInput& naming,
-                 const PlanInput& plan) {
+                 const PlanInput& plan, const char* sourcePath) {
   std::string folder;
   if (!PrepareFormatFolder(conversion, type, folder)) return false;
   char path[kPathSize] = "";
   char name[kPathSize] = "";
   const ConverterPorts& ports = conversion.ports;
   bool written = false;
-  if (MakeOutputPath(naming, folder.c_str(), type.extension, path, name)) {
-    SavedPlan saved = SavePlan(type, plan, path, name, {ports.files, ports.messages});
+  if (MakeOutputPath(naming, folder.c_str(), type.extension, path, name) &&
+      !ReplacesItsSource(ports, path, sourcePath)) {
+    SavedPlan saved = SavePlan(type, plan, path, name, {ports.files, ports.messages, conversion.options.verify});
     std::memcpy(path, saved.path, kPathSize);
     std::memcpy(name, saved.name, kPathSize);
     written = saved.outcome == SaveOutcome::Written;
@@ -120,6 +130,8 @@ bool ConvertSource(Conversion& conversion, const std::string& source) {
                        ""};
   const NamingInput naming{options.namingRule, sourceName, &built.route};
   bool allWritten = true;
-  for (const ExportType* type : options.formats) allWritten = WriteFormat(conversion, *type, naming, plan) && allWritten;
+  for (const ExportType* type : options.formats) {
+    allWritten = WriteFormat(conversion, *type, naming, plan, source.c_str()) && allWritten;
+  }
   return allWritten;
 }

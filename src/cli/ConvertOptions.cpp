@@ -76,9 +76,12 @@ void AddChoice(CLI::App& app, const char* names, int& value, const std::map<std:
 }
 
 void Describe(CLI::App& app, ConvertOptions& options, std::string& formatList) {
-  app.description("Converts FliteStar/FliteMap \"Generic Text format\" flight plans into flight plans for " +
-                  FormatTitles() + ".");
-  app.add_option("SOURCE", options.sources, "FliteStar/FliteMap Generic Text export(s)")->option_text("FILE...");
+  app.description("Converts FliteStar/FliteMap \"Generic Text format\" flight plans, and the plans of every format "
+                  "it writes, into flight plans for " + FormatTitles() + ".");
+  app.add_option("SOURCE", options.sources,
+                 "flight plan(s): FliteStar/FliteMap Generic Text exports or plans of any kind PlanTransit reads, "
+                 "found from their content")
+      ->option_text("FILE...");
   app.add_option("-f,--format", formatList, "comma-separated: " + FormatList() + " (default msfs)")
       ->option_text("LIST");
   app.add_option("-o,--out-dir", options.outDir,
@@ -106,6 +109,9 @@ void Describe(CLI::App& app, ConvertOptions& options, std::string& formatList) {
           },
           "", "runway"));
   app.add_flag("--force", options.force, "answer Yes to the overwrite question");
+  app.add_flag_callback("--no-verify", [&options] { options.verify = false; },
+               "do not read each plan back before it replaces anything (by default a plan that does not read "
+               "back as written is not saved)");
   app.add_flag("-q,--quiet", options.quiet, "print nothing but errors");
   app.add_flag("--settings", options.showSettings,
                "print the configuration file in use and the settings loaded from it");

@@ -18,6 +18,7 @@ struct ConvertOptions {
   bool overrideDepartureRunway = false;
   std::string departureRunway;
   bool force = false;
+  bool verify = true;                // --no-verify turns the reading back off
   bool quiet = false;
   bool showSettings = false;
   bool listFormats = false;

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 
 #include "commands/BuildCommand.h"
 #include "commands/Caption.h"
@@ -16,7 +17,10 @@
 
 namespace {
 
+// Every kind of plan the route build reads comes first: the kind is found from
+// the content, so the extensions only narrow what the dialog lists.
 const FileFilter kSourceFilters[] = {
+    {"Flight plans (all kinds)", kReadablePlanPatterns},
     {"Exported FliteStar Flightplan files (*.txt)", "*.txt"},
     {"FliteStar Flightplan files (*.fcf)", "*.fcf"},
     {"All files (*.*)", "*.*"},
@@ -37,10 +41,11 @@ void OpenPlan(Session& session) {
 
 int OpenSourceDialog(Session& session, char* path, char* name) {
   const FileDialogRequest request = {
-      "Open Flight plan file", kSourceFilters, 3, 1, session.settings.defaultSourceDir, "txt", true,
+      "Open Flight plan file", kSourceFilters, static_cast<int>(std::size(kSourceFilters)), 1, session.settings.defaultSourceDir, "txt", true,
   };
-  char chosenPath[kPathSize] = "*.txt";
-  char chosenName[kPathSize] = "*.txt";
+  // No pattern in the file box: it would hide the kinds the first filter lists.
+  char chosenPath[kPathSize] = "";
+  char chosenName[kPathSize] = "";
   for (;;) {
     if (!session.ports.dialogs->ShowOpenDialog(request, chosenPath, chosenName)) return 0;
     if (!IsFliteStarOriginal(chosenName)) break;

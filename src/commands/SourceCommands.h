@@ -10,8 +10,13 @@
 // StartFromSource. A cancelled dialog changes nothing.
 void OpenPlan(Session& session);
 
-// Shows the open dialog (title "Open Flight plan file", the FliteStar filters,
-// initial folder `defaultSourceDir`) until the user picks a file that is not an
+// The extensions of the plans the route build reads, as the open dialog's first
+// filter lists them.
+constexpr const char* kReadablePlanPatterns =
+    "*.txt;*.pln;*.fms;*.fpl;*.gfp;*.flp;*.fgfp;*.rte;*.gpx;*.kml;*.lnmpln;*.xml";
+
+// Shows the open dialog (title "Open Flight plan file", the filters: every
+// readable plan first, then the FliteStar ones; initial folder `defaultSourceDir`) until the user picks a file that is not an
 // original FliteStar ".fcf" file or cancels. Each ".fcf" choice is refused with a
 // warning and the dialog opens again on that choice. On a pick, copies the full
 // path to `path` and the file name to `name` (kPathSize-byte buffers), sets the

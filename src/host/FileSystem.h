@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
 #include <memory>
 #include <string>
 
@@ -40,6 +41,10 @@ class OutputFile : public ByteSink {
   virtual bool Commit() = 0;
   // Closes and removes the new file; the target stays as it was.
   virtual void Discard() = 0;
+  // Reads back, into `bytes`, what the new file holds now (written so far,
+  // flushed first), when it holds at most `limit` bytes. False when it cannot be
+  // read back; the file stays open for more writing or its commit.
+  virtual bool ReadBack(std::size_t limit, std::string& bytes) = 0;
 };
 
 enum class FileReadResult {
@@ -65,4 +70,7 @@ class FileSystem {
   // A new, empty file that will replace `path` on Commit; null when it cannot be
   // created. Dropping it without Commit discards it.
   virtual std::unique_ptr<OutputFile> CreateReplacement(const char* path) = 0;
+  // True when `first` and `second` name one existing file (another spelling of
+  // its path, a link). Where the system cannot tell, the same path text is one file.
+  virtual bool IsSameFile(const char* first, const char* second) { return std::strcmp(first, second) == 0; }
 };

@@ -10,6 +10,7 @@ class StdioFileSystem : public FileSystem {
   FileReadResult ReadWholeFile(const char* path, std::size_t limit, std::string& contents) override;
   bool CreateFolders(const char* path) override;
   std::unique_ptr<OutputFile> CreateReplacement(const char* path) override;
+  bool IsSameFile(const char* first, const char* second) override;
 };
 
 // Renames `from` over `to`, replacing an existing `to` (which plain rename does

@@ -6,10 +6,12 @@
 #include <memory>
 
 #include "route/AirportFileDialog.h"
+#include "route/ReadNumber.h"
 
 namespace {
 
 constexpr int kElevationAssigned = 3;
+constexpr int kPositionAssigned = 5;
 
 // The data file at the configured path, opened with the search question.
 class LookupFileAccess : public AirportFileAccess {
@@ -38,6 +40,18 @@ class LookupFileAccess : public AirportFileAccess {
 
 void SetName(char (&name)[kNameLength + 1], const char* text) { std::snprintf(name, sizeof name, "%s", text); }
 
+// The position fields 4 and 5 give, when both are decimal degrees in range.
+void TakePosition(const AirportLine& fields, AirportFound& found) {
+  double latitude = 0;
+  double longitude = 0;
+  found.hasPosition = fields.assigned >= kPositionAssigned && ReadDecimal(fields.words[0], latitude) &&
+                      ReadDecimal(fields.words[1], longitude) && latitude >= -90 && latitude <= 90 &&
+                      longitude >= -180 && longitude <= 180;
+  if (!found.hasPosition) return;
+  found.latitude = latitude;
+  found.longitude = longitude;
+}
+
 }  // namespace
 
 AirportFound LookupAirport(const AirportLookupPorts& ports, AirportFile& file, const char* ident) {
@@ -52,6 +66,7 @@ AirportFound LookupAirport(const AirportLookupPorts& ports, AirportFile& file, c
       found.hasElevation = fields.assigned >= kElevationAssigned;
       found.elevation = fields.elevation;
       found.runways = ListRunways(fields);
+      TakePosition(fields, found);
       break;
     case AirportSourceResult::NotFound:
       SetName(found.name, kAirportNotFoundText);

@@ -32,6 +32,11 @@ struct AirportFound {
   bool hasElevation;           // the line carries a number where the elevation stands
   int32_t elevation;           // feet
   RunwayList runways;          // empty unless the airport was found
+  // Fields 4 and 5, when they are a latitude and a longitude in decimal degrees
+  // (the bundled data's layout); other data files hold other words there.
+  bool hasPosition;
+  double latitude;
+  double longitude;
 };
 
 // Looks `ident` up in the data file `file` names, through the airport source. When

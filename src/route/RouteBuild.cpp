@@ -4,8 +4,12 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "route/AirportLookup.h"
+#include "route/OtherPlanSource.h"
+#include "route/PointFields.h"
 #include "route/SourceFile.h"
 #include "route/SourceValidation.h"
 #include "route/TextLineReader.h"
@@ -49,18 +53,26 @@ bool CheckRouteShape(const SourcePlan& source, const RouteTable& route) {
 }
 
 // The airport row takes the lookup's name, and its elevation when it has one.
-RunwayList TakeAirport(const AirportLookupPorts& ports, AirportFile& file, WaypointRow& row) {
+AirportFound TakeAirport(const AirportLookupPorts& ports, AirportFile& file, WaypointRow& row) {
   AirportFound found = LookupAirport(ports, file, row.ident);
   std::memcpy(row.name, found.name, sizeof row.name);
   if (found.hasElevation) row.altitude = found.elevation;
-  return found.runways;
+  return found;
 }
 
-void LookupAirports(const RoutePorts& ports, BuiltRoute& built) {
+struct EndAirports {
+  AirportFound departure;
+  AirportFound destination;
+};
+
+EndAirports LookupAirports(const RoutePorts& ports, BuiltRoute& built) {
   const AirportLookupPorts lookup{ports.files, ports.environment, ports.messages, ports.dialogs, ports.airports};
   RouteTable& route = built.route;
-  built.departureRunways = TakeAirport(lookup, built.airportFile, route.rows[0]);
-  built.destinationRunways = TakeAirport(lookup, built.airportFile, route.rows[route.waypointCount - 1]);
+  EndAirports found{TakeAirport(lookup, built.airportFile, route.rows[0]),
+                    TakeAirport(lookup, built.airportFile, route.rows[route.waypointCount - 1])};
+  built.departureRunways = found.departure.runways;
+  built.destinationRunways = found.destination.runways;
+  return found;
 }
 
 // The idents joined by "-", and the highest altitude of the non-airport rows.
@@ -77,23 +89,133 @@ void ComputeRouteValues(RouteTable& route) {
   }
 }
 
+// The entry of `list` whose runway is `named` ("7C" finds "07C 13123 "), proposed
+// in place of the first; the list's own proposal stays when none is.
+void ProposeNamedRunway(RunwayList& list, const std::string& named) {
+  auto number = [](std::string word) {
+    word = word.substr(0, word.find(' '));
+    while (word.size() > 1 && word[0] == '0') word.erase(0, 1);
+    for (char& c : word) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    return word;
+  };
+  if (named.empty()) return;
+  for (const std::string& entry : list.entries) {
+    if (number(entry) != number(named) || entry.size() > static_cast<std::size_t>(kRunwayTextLength)) continue;
+    std::memcpy(list.proposed, entry.c_str(), entry.size() + 1);
+    return;
+  }
+}
+
+// The ends of a route read from another kind of plan: airports, or points of
+// no stated kind that the airport data knows. Only they may lack a position.
+bool CheckEndsOfOtherPlan(const SourcePlan& source, const PlanPoints& plan, RouteTable& route) {
+  if (route.waypointCount < 2) {
+    ReportSourceProblem(source, MessageKind::Error, "Need at least 2 waypoints in %s");
+    return false;
+  }
+  for (std::size_t index : {std::size_t{0}, std::size_t{route.waypointCount - 1}}) {
+    WaypointRow& row = route.rows[index];
+    if (IsUnknownKind(plan, index)) row.type = 'A';  // an airport if the data knows it, below
+    if (row.type != 'A') {
+      ReportSourceProblem(source, MessageKind::Error, "The first and last items in the plan must be airports in %s");
+      return false;
+    }
+  }
+  std::vector<std::string> named;
+  for (std::size_t index = 1; index + 1 < route.waypointCount; ++index) {
+    if (!plan.points[index].hasPosition) named.push_back(plan.points[index].ident);
+  }
+  if (named.empty()) return true;
+  ShowFormattedMessage(source.messages, MessageKind::Error, MessageButtons::Ok, "%s cannot be converted: %s",
+                       source.name, NamedWithoutPositionProblem(named).c_str());
+  return false;
+}
+
+// The airports the file names without a position take the airport data's; one
+// the data gives none for fails the build.
+bool PlaceEndsFromAirportData(const SourcePlan& source, const PlanPoints& plan, const EndAirports& found,
+                              RouteTable& route) {
+  const std::size_t last = route.waypointCount - 1;
+  for (std::size_t index : {std::size_t{0}, last}) {
+    if (plan.points[index].hasPosition) continue;
+    const AirportFound& airport = index == 0 ? found.departure : found.destination;
+    if (!airport.hasPosition) {
+      ShowFormattedMessage(source.messages, MessageKind::Error, MessageButtons::Ok,
+                           "%s names the airport %s without a position, and the airport data gives none",
+                           source.name, route.rows[index].ident);
+      return false;
+    }
+    PlaceRow(route.rows[index], airport.latitude, airport.longitude);
+  }
+  return true;
+}
+
+// The ends whose kind the file did not say, and the lookup did not find, are
+// no airports: the route is refused rather than given invented airports.
+bool UnknownEndsWereFound(const SourcePlan& source, const PlanPoints& plan, const RouteTable& route) {
+  for (std::size_t index : {std::size_t{0}, std::size_t{route.waypointCount - 1}}) {
+    if (!IsUnknownKind(plan, index) || std::strcmp(route.rows[index].name, kAirportNotFoundText) != 0) continue;
+    ShowFormattedMessage(source.messages, MessageKind::Error, MessageButtons::Ok,
+                         "The first and last items in the plan must be airports in %s: the airport data does not "
+                         "know %s",
+                         source.name, route.rows[index].ident);
+    return false;
+  }
+  return true;
+}
+
+// The build of a plan of another kind, read into `plan`: rows, airports looked
+// up and placed, runways the file names proposed.
+bool BuildFromOtherPlan(const SourcePlan& source, const PlanPoints& plan, const RoutePorts& ports, BuiltRoute& built) {
+  FillRowsFromPoints(source, plan, built.route);
+  if (!CheckEndsOfOtherPlan(source, plan, built.route)) return false;
+  const EndAirports found = LookupAirports(ports, built);
+  if (!UnknownEndsWereFound(source, plan, built.route)) return false;
+  if (!PlaceEndsFromAirportData(source, plan, found, built.route)) return false;
+  ProposeNamedRunway(built.departureRunways, plan.departureRunway);
+  ProposeNamedRunway(built.destinationRunways, plan.destinationRunway);
+  ComputeRouteValues(built.route);
+  return true;
+}
+
+// The build of a FliteStar export, its file validated already.
+bool BuildFromFliteStarExport(const SourcePlan& source, const RoutePorts& ports, BuiltRoute& built) {
+  std::unique_ptr<InputFile> file = OpenSourceFile(source);
+  if (file == nullptr) return false;
+  if (ports.progress != nullptr) ports.progress->WorkStarted();
+  bool read = ReadWaypointRows(source, *file, built.route) && CheckRouteShape(source, built.route);
+  if (read) {
+    LookupAirports(ports, built);
+    ComputeRouteValues(built.route);
+  }
+  file.reset();
+  if (ports.progress != nullptr) ports.progress->WorkEnded();
+  return read;
+}
+
 }  // namespace
 
 BuiltRoute BuildRoute(const RouteRequest& request, const RoutePorts& ports) {
   BuiltRoute built{};
   built.outcome = RouteOutcome::Failed;
   built.airportFile = request.airportFile;
-  const SourcePlan source{request.sourcePath, request.sourceName, ports.files, ports.messages};
-  if (!ValidateSourcePlan(source, built.route, ports.progress)) return built;
-  std::unique_ptr<InputFile> file = OpenSourceFile(source);
-  if (file == nullptr) return built;
-  if (ports.progress != nullptr) ports.progress->WorkStarted();
-  if (ReadWaypointRows(source, *file, built.route) && CheckRouteShape(source, built.route)) {
-    LookupAirports(ports, built);
-    ComputeRouteValues(built.route);
-    built.outcome = RouteOutcome::Built;
+  SourcePlan source{request.sourcePath, request.sourceName, ports.files, ports.messages, nullptr};
+  // The validation and the build each read the source from its start: a small
+  // one from memory, so a batch opens each of its sources once.
+  std::string held;
+  if (HoldSmallSource(source, held)) source.held = &held;
+  switch (ValidateSourcePlan(source, built.route, ports.progress)) {
+    case SourceCheck::Refused: return built;
+    case SourceCheck::FliteStar:
+      if (BuildFromFliteStarExport(source, ports, built)) built.outcome = RouteOutcome::Built;
+      return built;
+    case SourceCheck::OtherKind: break;
   }
-  file.reset();
+  PlanPoints plan;
+  if (!ReadOtherPlan(source, plan)) return built;
+  // As for an export: the work shown is the route's, once its file was found readable.
+  if (ports.progress != nullptr) ports.progress->WorkStarted();
+  if (BuildFromOtherPlan(source, plan, ports, built)) built.outcome = RouteOutcome::Built;
   if (ports.progress != nullptr) ports.progress->WorkEnded();
   return built;
 }

@@ -23,42 +23,40 @@ bool CountLegs(const SourcePlan& source, TextLineReader& reader, RouteTable& rou
   });
 }
 
-bool CheckSourceLines(const SourcePlan& source, InputFile& file, RouteTable& route) {
+SourceCheck CheckSourceLines(const SourcePlan& source, InputFile& file, RouteTable& route) {
   TextLineReader reader(file, kSourcePieceLength, kSourceBlockSize);
   route.legCount = 0;
   char line[kSourcePieceLength + 1];
   ReadStatus status = reader.ReadLine(line);
   if (status == ReadStatus::Error) {
     ReportSourceReadError(source);
-    return false;
+    return SourceCheck::Refused;
   }
-  if (std::strcmp(line, kHeaderLine) != 0) {
-    ReportSourceProblem(source, MessageKind::Error, "%s is not a valid FliteStar Flightplan file!");
-    return false;
-  }
-  if (!CountLegs(source, reader, route)) return false;
+  // Without the header it may still be a plan of another kind; the build decides.
+  if (std::strcmp(line, kHeaderLine) != 0) return SourceCheck::OtherKind;
+  if (!CountLegs(source, reader, route)) return SourceCheck::Refused;
   if (route.legCount == 0) {
     ReportSourceProblem(source, MessageKind::Error, "No valid Leg's found in FliteStar Flightplan file %s");
-    return false;
+    return SourceCheck::Refused;
   }
   if (route.legCount > 1) {
     ReportSourceProblem(source, MessageKind::Warning, "More than 1 Leg in FliteStar Flightplan file %s");
   }
-  return true;
+  return SourceCheck::FliteStar;
 }
 
 }  // namespace
 
-bool ValidateSourcePlan(const SourcePlan& source, RouteTable& route, BuildProgress* progress) {
+SourceCheck ValidateSourcePlan(const SourcePlan& source, RouteTable& route, BuildProgress* progress) {
   if (source.path[0] == '\0') {
     ShowFormattedMessage(source.messages, MessageKind::Error, MessageButtons::Ok, "%s",
                          "No FliteStar Flightplan Filename supplied!");
-    return false;
+    return SourceCheck::Refused;
   }
   std::unique_ptr<InputFile> file = OpenSourceFile(source);
-  if (file == nullptr) return false;
-  bool valid = CheckSourceLines(source, *file, route);
+  if (file == nullptr) return SourceCheck::Refused;
+  SourceCheck check = CheckSourceLines(source, *file, route);
   file.reset();
   if (progress != nullptr) progress->WorkEnded();
-  return valid;
+  return check;
 }

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <string_view>
 
 #include "writers/PlanNumbers.h"
 #include "writers/PlanText.h"
@@ -147,6 +148,28 @@ bool AceRunwayOf(const char* runway, AceRunway& named) {
   named.number = designator.substr(designator[0] == '0' ? 1 : 0, designator[0] == '0' ? 1 : 2);
   named.side = designator.substr(2);
   return true;
+}
+
+PointKind AcePointKind(const char* type) {
+  std::string_view text = type;
+  if (text == "Airport") return PointKind::Airport;
+  if (text == "VOR") return PointKind::Vor;
+  if (text == "NDB") return PointKind::Ndb;
+  if (text == "Intersection") return PointKind::Intersection;
+  return text == kUserType ? PointKind::User : PointKind::Unknown;
+}
+
+PlanPoints ExpectedAceXmlPoints(const PlanInput& plan) {
+  PlanPoints expected;
+  std::vector<AceWaypoint> waypoints = AceWaypoints(plan.route);
+  for (uint32_t i = 0; i < plan.route.waypointCount; ++i) {
+    const WaypointRow& row = plan.route.rows[i];
+    expected.points.push_back({waypoints[i].id, AcePointKind(waypoints[i].type), row.latitude, row.longitude, true,
+                               row.altitude, ""});
+  }
+  AceRunway runway;
+  if (AceRunwayOf(plan.departureRunway, runway)) expected.departureRunway = runway.number + runway.side;
+  return expected;
 }
 
 void WriteAceXmlPlan(const PlanInput& plan, PlanStream& out, const AceAppVersion& version) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "route/PlanPoints.h"
 #include "route/RouteTable.h"
 #include "writers/PlanInput.h"
 #include "writers/PlanStream.h"
@@ -52,3 +53,15 @@ struct AceRunway {
 // The runway of a chosen runway text ("07C 13123 " is 7 and C); false, with `named` empty, for no runway and for a
 // word that is no runway designator (a helipad, a water lane), which a plan leaves out.
 bool AceRunwayOf(const char* runway, AceRunway& named);
+
+// How closely a plan of these simulators keeps what it was written for: positions to the hundredth of an arc
+// second, altitudes to the hundredth of a foot.
+constexpr double kAceXmlDegrees = 1.0 / 360000.0;
+constexpr double kAceXmlFeet = 0.01;
+
+// The kind of point an ATCWaypointType names.
+PointKind AcePointKind(const char* type);
+
+// The points WriteAceXmlPlan writes for `plan`: every row under the id and type AceWaypoints gives it, at the row's
+// position and altitude; the departure runway when it is one the simulator can name.
+PlanPoints ExpectedAceXmlPoints(const PlanInput& plan);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "writers/PlanInput.h"
+#include "writers/PlanReadBack.h"
 #include "writers/PlanStream.h"
 
 // Writes a version 2 route manager plan: the departure and destination airports
@@ -11,3 +12,12 @@
 // and fixes by identifier near the given position); any other row is a "basic"
 // point at its position, labelled with its identifier as the source has it.
 void WriteFgfpPlan(const PlanInput& plan, PlanStream& out);
+
+// The points a plan written by WriteFgfpPlan holds: every row under the ident
+// it is written with; the ends airports where the plan names them so, other
+// navaids of no kind the file says, basic points user points; at the row's
+// position and altitude.
+PlanPoints ExpectedFgfpPoints(const PlanInput& plan);
+
+// How a plan written by WriteFgfpPlan is read back and checked.
+extern const PlanReadBack kFgfpReadBack;

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "route/FlpReader.h"
+#include "route/PointFields.h"
 #include "writers/NamedPointWriter.h"
 #include "writers/PlanNumbers.h"
 
@@ -14,6 +16,12 @@ constexpr const char* kUnsetKeys[] = {"ArptAltn",      "SID",        "SIDEnrTran
                                       "STARApprTrans", "APPR_Trans", "RwyArrFINAL", "CoRoute", "FltNo"};
 
 bool IsNamedAirport(const WaypointRow& row) { return LookupKind(row) == WaypointKind::Airport; }
+
+// The rows written as legs: all but the airports named at the ends.
+void LegRange(const RouteTable& route, uint32_t& first, uint32_t& end) {
+  first = IsNamedAirport(DepartureRow(route)) ? 1 : 0;
+  end = IsNamedAirport(DestinationRow(route)) ? route.waypointCount - 1 : route.waypointCount;
+}
 
 void WriteLeg(PlanStream& out, int number, const WaypointRow& row) {
   out.Print("DctWpt%d=%s\nDctWpt%dCoordinates=%.6f,%.6f\n", number, LookupName(row).c_str(), number,
@@ -32,7 +40,25 @@ void WriteFlpPlan(const PlanInput& plan, PlanStream& out) {
             toAirport ? destination.ident : "");
   for (const char* key : kUnsetKeys) out.Print("%s=\n", key);
   int number = 0;
-  uint32_t first = fromAirport ? 1 : 0;
-  uint32_t end = toAirport ? route.waypointCount - 1 : route.waypointCount;
+  uint32_t first = 0;
+  uint32_t end = 0;
+  LegRange(route, first, end);
   for (uint32_t i = first; i < end; ++i) WriteLeg(out, ++number, route.rows[i]);
 }
+
+PlanPoints ExpectedFlpPoints(const PlanInput& plan) {
+  const RouteTable& route = plan.route;
+  PlanPoints expected;
+  uint32_t first = 0;
+  uint32_t end = 0;
+  LegRange(route, first, end);
+  if (first == 1) expected.points.push_back(PointNamedOnly(DepartureRow(route).ident, PointKind::Airport));
+  for (uint32_t i = first; i < end; ++i) {
+    const WaypointRow& row = route.rows[i];
+    expected.points.push_back({LookupName(row), PointKind::Unknown, row.latitude, row.longitude, false, 0.0, ""});
+  }
+  if (end < route.waypointCount) expected.points.push_back(PointNamedOnly(DestinationRow(route).ident, PointKind::Airport));
+  return expected;
+}
+
+const PlanReadBack kFlpReadBack = {&kFlpReader, ExpectedFlpPoints, 1e-6, -1.0};

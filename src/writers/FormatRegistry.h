@@ -13,6 +13,8 @@
 #include "writers/PlanInput.h"
 #include "writers/PlanStream.h"
 
+struct PlanReadBack;
+
 // Writes `plan` as one plan of the format into `out`, block by block, stopping
 // after a block that failed.
 using PlanWriter = void (*)(const PlanInput& plan, PlanStream& out);
@@ -49,6 +51,7 @@ struct ExportType {
   FileFilter filter;          // its Save-as filter
   bool untested;              // Save as warns that the type is not yet tested
   PlanWriter writer;
+  const PlanReadBack* readBack;  // how a plan written is read back and checked
   FrameTexts texts;
   const char* createdMessage;  // after the plan was written, "%s" the file name
   const char* failedMessage;   // after it was not

@@ -1,6 +1,7 @@
 // Writer of the FSX and Prepar3D plan: the XML plan the three simulators share, with FSX's version.
 #include "writers/FsxWriter.h"
 
+#include "route/AceXmlReader.h"
 #include "writers/AceXmlPlanWriter.h"
 
 namespace {
@@ -11,3 +12,7 @@ constexpr AceAppVersion kFsxVersion = {"10", "61472"};
 }  // namespace
 
 void WriteFsxPlan(const PlanInput& plan, PlanStream& out) { WriteAceXmlPlan(plan, out, kFsxVersion); }
+
+PlanPoints ExpectedFsxPoints(const PlanInput& plan) { return ExpectedAceXmlPoints(plan); }
+
+const PlanReadBack kFsxReadBack = {&kAceXmlReader, ExpectedFsxPoints, kAceXmlDegrees, kAceXmlFeet};

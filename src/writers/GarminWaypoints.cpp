@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstring>
 #include <set>
+#include <string_view>
 
 #include "writers/PlanNumbers.h"
 #include "writers/PlanText.h"
@@ -30,6 +31,15 @@ const char* TypeText(WaypointKind kind, GarminLookup lookup) {
     case WaypointKind::Position: break;
   }
   return kUserWaypoint;
+}
+
+PointKind GarminPointKind(const char* type) {
+  std::string_view text = type;
+  if (text == "AIRPORT") return PointKind::Airport;
+  if (text == "VOR") return PointKind::Vor;
+  if (text == "NDB") return PointKind::Ndb;
+  if (text == "INT") return PointKind::Intersection;
+  return text == kUserWaypoint ? PointKind::User : PointKind::Unknown;
 }
 
 bool IsUpperOrDigit(char c) { return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); }
@@ -157,6 +167,20 @@ std::string GarminText(const std::string& text, std::size_t length) {
   out.resize(std::min(out.size(), length));
   while (!out.empty() && out.back() == ' ') out.pop_back();
   return out;
+}
+
+PlanPoints GarminPlanPoints(const RouteTable& route, const GarminRoute& garmin) {
+  PlanPoints expected;
+  for (std::size_t i = 0; i < garmin.points.size(); ++i) {
+    std::size_t entry = garmin.points[i];
+    std::size_t first = 0;  // the row the entry was made for
+    while (garmin.points[first] != entry) ++first;
+    const GarminWaypoint& waypoint = garmin.table[entry];
+    const WaypointRow& row = route.rows[first];
+    expected.points.push_back({waypoint.identifier, GarminPointKind(waypoint.type), row.latitude, row.longitude,
+                               waypoint.hasElevation, row.altitude, ""});
+  }
+  return expected;
 }
 
 GarminRoute MakeGarminRoute(const RouteTable& route, GarminLookup lookup) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "route/PlanPoints.h"
 #include "route/RouteTable.h"
 
 struct GarminWaypoint {
@@ -47,3 +48,13 @@ std::string GarminText(const std::string& text, std::size_t length);
 // cleaned one (or "WPTn" for row n when nothing is left), numbered from 2 when
 // that name is an identifier of the route or already given.
 GarminRoute MakeGarminRoute(const RouteTable& route, GarminLookup lookup);
+
+// How closely a Garmin plan keeps what it was written for: positions to the
+// millionth of a degree, elevations to the centimetre (in feet, a little more).
+constexpr double kGarminDegrees = 1e-6;
+constexpr double kGarminFeet = 0.02;
+
+// The points a plan of `garmin`, made from `route` by MakeGarminRoute, holds: per
+// row its entry's identifier and type, placed where the entry's first row is,
+// with that row's altitude where the entry keeps an elevation (airports).
+PlanPoints GarminPlanPoints(const RouteTable& route, const GarminRoute& garmin);

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "route/GarminReader.h"
 #include "writers/XmlWriter.h"
 
 namespace {
@@ -53,3 +54,9 @@ void WriteGarminDocument(const GarminRoute& garmin, PlanStream& out) {
 void WriteGarminPlan(const PlanInput& plan, PlanStream& out) {
   WriteGarminDocument(MakeGarminRoute(plan.route, GarminLookup::Named), out);
 }
+
+PlanPoints ExpectedGarminPoints(const PlanInput& plan) {
+  return GarminPlanPoints(plan.route, MakeGarminRoute(plan.route, GarminLookup::Named));
+}
+
+const PlanReadBack kGarminReadBack = {&kGarminReader, ExpectedGarminPoints, kGarminDegrees, kGarminFeet};

@@ -4,6 +4,7 @@
 
 #include "writers/GarminWaypoints.h"
 #include "writers/PlanInput.h"
+#include "writers/PlanReadBack.h"
 #include "writers/PlanStream.h"
 
 // Writes the whole document of `garmin` (at least one route point): the table,
@@ -14,3 +15,9 @@ void WriteGarminDocument(const GarminRoute& garmin, PlanStream& out);
 // intersections the unit looks up by identifier and type; see MakeGarminRoute
 // for how the waypoints become table entries.
 void WriteGarminPlan(const PlanInput& plan, PlanStream& out);
+
+// The points a plan written by WriteGarminPlan holds (GarminPlanPoints).
+PlanPoints ExpectedGarminPoints(const PlanInput& plan);
+
+// How a plan written by WriteGarminPlan is read back and checked.
+extern const PlanReadBack kGarminReadBack;

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <string>
 
+#include "route/GfpReader.h"
+#include "route/PointFields.h"
 #include "writers/NamedPointWriter.h"
 
 namespace {
@@ -33,3 +35,19 @@ void WriteGfpPlan(const PlanInput& plan, PlanStream& out) {
   for (uint32_t i = 0; i < plan.route.waypointCount; ++i) line += ":F:" + Point(plan.route.rows[i]);
   out.Print("%s\n", line.c_str());
 }
+
+PlanPoints ExpectedGfpPoints(const PlanInput& plan) {
+  PlanPoints expected;
+  for (uint32_t i = 0; i < plan.route.waypointCount; ++i) {
+    const WaypointRow& row = plan.route.rows[i];
+    if (LookupKind(row) == WaypointKind::Airport) {
+      expected.points.push_back(PointNamedOnly(row.ident, PointKind::Unknown));
+      continue;
+    }
+    expected.points.push_back(
+        {GarminCoordinates(row.latitude, row.longitude), PointKind::User, row.latitude, row.longitude, false, 0.0, ""});
+  }
+  return expected;
+}
+
+const PlanReadBack kGfpReadBack = {&kGfpReader, ExpectedGfpPoints, 0.05 / 60 + 1e-9, -1.0};

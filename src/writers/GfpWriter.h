@@ -2,6 +2,7 @@
 #pragma once
 
 #include "writers/PlanInput.h"
+#include "writers/PlanReadBack.h"
 #include "writers/PlanStream.h"
 
 // Writes the route as one line, "FPN/RI:F:LSZH:F:N47414E008262:F:LSGG", every leg
@@ -12,3 +13,12 @@
 // points of its database, a GFP line cannot say in which country a point lies,
 // and the source does not know it either.
 void WriteGfpPlan(const PlanInput& plan, PlanStream& out);
+
+// The points a plan written by WriteGfpPlan holds with a position: every row not
+// written by its identifier, a user point named by its coordinates. The rows
+// written by identifier have no position in the file and are not among them.
+PlanPoints ExpectedGfpPoints(const PlanInput& plan);
+
+// How a plan written by WriteGfpPlan is read back and checked: positions are
+// rounded to a tenth of a minute, and the file keeps no altitudes.
+extern const PlanReadBack kGfpReadBack;

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "route/GpxReader.h"
 #include "writers/PlanNumbers.h"
 #include "writers/PlanText.h"
 #include "writers/Truncation.h"
@@ -17,6 +18,10 @@ constexpr const char* kNamespace = "http://www.topografix.com/GPX/1/1";
 constexpr double kMetresPerFoot = 0.3048;
 constexpr int kDegreeDecimals = 6;     // as positions are written, "%.6f"
 constexpr int kElevationDecimals = 2;  // and elevations, "%.2f"
+// How closely the file keeps what it was written for: the positions' sixth
+// decimal, the elevations' centimetre (in feet, a little more).
+constexpr double kGpxDegrees = 1e-6;
+constexpr double kGpxFeet = 0.02;
 
 const char* KindText(WaypointKind kind) {
   switch (kind) {
@@ -27,6 +32,17 @@ const char* KindText(WaypointKind kind) {
     case WaypointKind::Position: break;
   }
   return "Position";
+}
+
+PointKind PointKindOf(WaypointKind kind) {
+  switch (kind) {
+    case WaypointKind::Airport: return PointKind::Airport;
+    case WaypointKind::Vor: return PointKind::Vor;
+    case WaypointKind::Ndb: return PointKind::Ndb;
+    case WaypointKind::Intersection: return PointKind::Intersection;
+    case WaypointKind::Position: break;
+  }
+  return PointKind::User;
 }
 
 const char* FlightRulesText(FlightRules rules) {
@@ -100,3 +116,15 @@ void WriteGpxPlan(const PlanInput& plan, PlanStream& out) {
   xml.Close();
   xml.Close();
 }
+
+PlanPoints ExpectedGpxPoints(const PlanInput& plan) {
+  PlanPoints expected;
+  for (uint32_t i = 0; i < plan.route.waypointCount; ++i) {
+    const WaypointRow& row = plan.route.rows[i];
+    expected.points.push_back({Utf8FromAnsi(row.ident), PointKindOf(WaypointKindOf(row.type)), row.latitude,
+                               row.longitude, true, row.altitude, ""});
+  }
+  return expected;
+}
+
+const PlanReadBack kGpxReadBack = {&kGpxReader, ExpectedGpxPoints, kGpxDegrees, kGpxFeet};

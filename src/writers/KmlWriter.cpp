@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "route/KmlReader.h"
 #include "writers/NamedPointWriter.h"
 #include "writers/PlanNumbers.h"
 #include "writers/PlanText.h"
@@ -19,6 +20,10 @@ constexpr double kMetresPerFoot = 0.3048;
 // Opaque red (aabbggrr), wide enough to see over terrain.
 constexpr const char* kLineColour = "ff0000ff";
 constexpr const char* kLineWidth = "3";
+// How closely the file keeps what it was written for: the positions' sixth
+// decimal, the altitudes' centimetre (in feet, a little more).
+constexpr double kKmlDegrees = 1e-6;
+constexpr double kKmlFeet = 0.02;
 
 const char* KindWord(WaypointKind kind) {
   switch (kind) {
@@ -103,3 +108,15 @@ void WriteKmlPlan(const PlanInput& plan, PlanStream& out) {
   xml.Close();
   xml.Close();
 }
+
+PlanPoints ExpectedKmlPoints(const PlanInput& plan) {
+  PlanPoints expected;
+  for (uint32_t i = 0; i < plan.route.waypointCount; ++i) {
+    const WaypointRow& row = plan.route.rows[i];
+    expected.points.push_back({PointLabel(row, static_cast<int>(i) + 1), PointKind::Unknown, row.latitude,
+                               row.longitude, true, row.altitude, ""});
+  }
+  return expected;
+}
+
+const PlanReadBack kKmlReadBack = {&kKmlReader, ExpectedKmlPoints, kKmlDegrees, kKmlFeet};

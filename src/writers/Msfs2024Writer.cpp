@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "route/AceXmlReader.h"
+#include "route/PointFields.h"
 #include "writers/AceXmlPlanWriter.h"
 #include "writers/Truncation.h"
 #include "writers/XmlWriter.h"
@@ -61,3 +63,16 @@ void WriteMsfs2024Plan(const PlanInput& plan, PlanStream& out) {
   xml.Close();
   xml.Close();
 }
+
+PlanPoints ExpectedMsfs2024Points(const PlanInput& plan) {
+  PlanPoints expected = ExpectedAceXmlPoints(plan);
+  for (std::size_t i = 1; i + 1 < expected.points.size(); ++i) expected.points[i].kind = PointKind::User;
+  for (PlanPoint* end : {&expected.points.front(), &expected.points.back()}) {
+    *end = PointNamedOnly(end->ident, PointKind::Airport);
+  }
+  AceRunway runway;
+  if (AceRunwayOf(plan.destinationRunway, runway)) expected.destinationRunway = runway.number + runway.side;
+  return expected;
+}
+
+const PlanReadBack kMsfs2024ReadBack = {&kAceXmlReader, ExpectedMsfs2024Points, kAceXmlDegrees, kAceXmlFeet};

@@ -1,6 +1,9 @@
 // Writer of export type MSFS: the header block, then one block per waypoint line.
 #include "writers/MsfsWriter.h"
 
+#include "route/MsfsIniReader.h"
+#include "route/PointFields.h"
+#include "route/TextEncoding.h"
 #include "writers/RunwayWord.h"
 #include "writers/Truncation.h"
 
@@ -72,3 +75,15 @@ void WriteMsfsPlan(const PlanInput& plan, PlanStream& out) {
     if (!out.BlockWritten()) return;
   }
 }
+
+PlanPoints ExpectedMsfsPoints(const PlanInput& plan) {
+  PlanPoints expected;
+  for (uint32_t i = 0; i < plan.route.waypointCount; ++i) {
+    const WaypointRow& row = plan.route.rows[i];
+    expected.points.push_back({Utf8FromWindows1252(row.ident), KindOfTypeLetter(row.type), row.latitude, row.longitude,
+                               true, row.altitude, ""});
+  }
+  return expected;
+}
+
+const PlanReadBack kMsfsReadBack = {&kMsfsIniReader, ExpectedMsfsPoints, 0.005 / 60 + 1e-9, 0.005 + 1e-9};

@@ -36,3 +36,5 @@ void WriteNavPlan(const PlanInput& plan, PlanStream& out) {
     if (!out.BlockWritten()) return;
   }
 }
+
+const PlanReadBack kNavReadBack = {};

@@ -2,6 +2,8 @@
 // row between the airports, numbered from 1), then "RETURN" with no line end.
 #include "writers/RadarContactWriter.h"
 
+#include "route/RadarContactReader.h"
+#include "route/TextEncoding.h"
 #include "writers/Truncation.h"
 
 namespace {
@@ -76,3 +78,18 @@ void WriteRadarContactPlan(const PlanInput& plan, PlanStream& out) {
   }
   out.Print("RETURN");
 }
+
+PlanPoints ExpectedRadarContactPoints(const PlanInput& plan) {
+  const RouteTable& route = plan.route;
+  PlanPoints expected;
+  for (uint32_t i = 0; i < route.waypointCount; ++i) {
+    const WaypointRow& row = route.rows[i];
+    bool airport = i == 0 || i + 1 == route.waypointCount;
+    expected.points.push_back({airport ? Utf8FromWindows1252(row.ident) : "",
+                               airport ? PointKind::Airport : PointKind::Unknown, row.latitude, row.longitude, true,
+                               row.altitude, ""});
+  }
+  return expected;
+}
+
+const PlanReadBack kRadarContactReadBack = {&kRadarContactReader, ExpectedRadarContactPoints, 1e-6, 10.0};

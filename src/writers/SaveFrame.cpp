@@ -5,9 +5,13 @@
 #include <memory>
 
 #include "writers/FileExtension.h"
+#include "writers/PlanReadBack.h"
 #include "writers/PlanStream.h"
 
 namespace {
+
+// A plan larger than this is not read back: no route writes one.
+constexpr std::size_t kReadBackLimit = 8 * 1024 * 1024;
 
 // The overwrite question: the exists text (which ends in a line end) with the
 // question on its second line. True when the user agrees.
@@ -31,6 +35,20 @@ SaveOutcome WriteAndCommit(const ExportType& type, const PlanInput& plan, Output
   if (file.HasFailed()) {
     file.Discard();
     return Report(ports, SaveOutcome::NotWritten, MessageKind::Error, type.texts.writeError, name);
+  }
+  if (ports.verify) {
+    std::string written;
+    if (!file.ReadBack(kReadBackLimit, written)) {
+      file.Discard();
+      return Report(ports, SaveOutcome::NotWritten, MessageKind::Error, type.texts.writeError, name);
+    }
+    std::string difference = FirstWrittenDifference(type, plan, written);
+    if (!difference.empty()) {
+      file.Discard();
+      ShowFormattedMessage(ports.messages, MessageKind::Error, MessageButtons::Ok,
+                           "%s was not saved: read back, %s", name, difference.c_str());
+      return SaveOutcome::NotAsWritten;
+    }
   }
   // A failure that shows only now is a write error like any other.
   if (!file.Commit()) return Report(ports, SaveOutcome::NotWritten, MessageKind::Error, type.texts.writeError, name);

@@ -27,3 +27,5 @@ void WriteSfpPlan(const PlanInput& plan, PlanStream& out) {
     if (!out.BlockWritten()) return;
   }
 }
+
+const PlanReadBack kSfpReadBack = {};

@@ -2,6 +2,9 @@
 // every waypoint between the two airports.
 #include "writers/SquawkBoxWriter.h"
 
+#include "route/PointFields.h"
+#include "route/SquawkBoxReader.h"
+#include "route/TextEncoding.h"
 #include "writers/Truncation.h"
 
 namespace {
@@ -31,3 +34,15 @@ void WriteSquawkBoxPlan(const PlanInput& plan, PlanStream& out) {
     if (!out.BlockWritten()) return;
   }
 }
+
+PlanPoints ExpectedSquawkBoxPoints(const PlanInput& plan) {
+  PlanPoints expected;
+  for (uint32_t i = 1; i + 1 < plan.route.waypointCount; ++i) {
+    const WaypointRow& row = plan.route.rows[i];
+    expected.points.push_back({Utf8FromWindows1252(row.ident), KindOfTypeLetter(row.type), row.latitude, row.longitude,
+                               true, row.altitude, ""});
+  }
+  return expected;
+}
+
+const PlanReadBack kSquawkBoxReadBack = {&kSquawkBoxReader, ExpectedSquawkBoxPoints, 1e-6, 0.5};

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "route/XPlaneReader.h"
 #include "writers/AiracCycle.h"
 #include "writers/PlanNumbers.h"
 #include "writers/PlanText.h"
@@ -58,6 +59,17 @@ const char* Via(const RouteTable& route, uint32_t index) {
   return index + 1 == route.waypointCount ? "ADES" : "DRCT";
 }
 
+// The kind a reader takes from the type code.
+PointKind KindOfTypeCode(int code) {
+  switch (code) {
+    case 1: return PointKind::Airport;
+    case 2: return PointKind::Ndb;
+    case 3: return PointKind::Vor;
+    case 11: return PointKind::Intersection;
+    default: return PointKind::User;
+  }
+}
+
 // The cycle of the conversion's day; 0 when the day is not known.
 int CycleOf(const ConversionDate& date) { return date.dayKnown ? AiracCycle(date.day) : 0; }
 
@@ -79,3 +91,16 @@ void WriteXPlanePlan(const PlanInput& plan, PlanStream& out) {
               WithoutNegativeZero(row.longitude, kDecimals));
   }
 }
+
+PlanPoints ExpectedXPlanePoints(const PlanInput& plan) {
+  const RouteTable& route = plan.route;
+  PlanPoints expected;
+  for (uint32_t i = 0; i < route.waypointCount; ++i) {
+    const WaypointRow& row = route.rows[i];
+    expected.points.push_back({Ident(route, i), KindOfTypeCode(TypeCodeOf(route, i)), row.latitude, row.longitude, true,
+                               row.altitude, ""});
+  }
+  return expected;
+}
+
+const PlanReadBack kXPlaneReadBack = {&kXPlaneReader, ExpectedXPlanePoints, 1e-6, 1e-3};

@@ -130,6 +130,26 @@ check "--force overwrites" [ "$status" -eq 0 ]
 check "--force overwrites without printing the question" [ -z "$err" ]
 check "the overwritten plan is the golden one" same_file zurich-geneva.pln "$golden/msfs/zurich-geneva.pln"
 
+# --- any plan read is a source ------------------------------------------------------
+# The X-Plane plan of the worked route converts back into the same MSFS plan.
+cp "$golden/xplane/zurich-geneva.fms" "$work/from-xplane.fms"
+run --force --airports "$airports" --out-dir "$work/any" "$work/from-xplane.fms"
+check "an X-Plane plan is a source" [ "$status" -eq 0 ]
+check "its plan is named after it" [ -s "$work/any/from-xplane.pln" ]
+check "the X-Plane plan gives the MSFS plan the export gives" \
+  same_file "$work/any/from-xplane.pln" "$golden/msfs/zurich-geneva.pln"
+run --force --airports "$airports" --format xplane --out-dir "$work" "$work/from-xplane.fms"
+check "a plan that would replace its own source is refused, even with --force" [ "$status" -eq 1 ]
+check "the refusal names the source" contains "$err" "from-xplane.fms is the plan being converted"
+check "the source is untouched" same_file "$work/from-xplane.fms" "$golden/xplane/zurich-geneva.fms"
+printf '<?xml version="1.0"?>\n<unknown/>\n' >"$work/other.xml"
+run --airports "$airports" --out-dir "$work/any" "$work/other.xml"
+check "a file of no kind read fails" [ "$status" -eq 1 ]
+check "it is named with the kinds read" contains "$err" \
+  "other.xml is not a valid FliteStar Flightplan file! Nor is it another flight plan PlanTransit reads: a FliteStar export, "
+run --help
+check "--help offers --no-verify" contains "$out" "--no-verify"
+
 # --- a missing airport file is not searched for -----------------------------------
 run --force --airports "$work/missing.txt" "$samples/zurich-geneva.txt"
 check "a missing airport file still gives a plan" [ "$status" -eq 0 ]

@@ -11,6 +11,7 @@
 #include "commands/BuildCommand.h"
 #include "commands/SaveCommands.h"
 #include "ConversionFixture.h"
+#include "support/NoPlanMessage.h"
 #include "support/TestPlans.h"
 
 namespace {
@@ -250,7 +251,7 @@ TEST(BuildPlan, AFailedBuildClearsTheRouteFieldsAndLeavesTheRestAsItWas) {
   };
   const Case cases[] = {
       {"a file that is no FliteStar export", [](TestSession& s) { s.files.files[kSourcePath] = "not an export\n"; },
-       Error("route.txt is not a valid FliteStar Flightplan file!"), 0, ""},
+       Error(NoPlanOfAnyKindText("route.txt")), 0, ""},
       {"no source file name", [](TestSession& s) { s.session.settings.sourceFilePath[0] = '\0'; },
        Error("No FliteStar Flightplan Filename supplied!"), 0, ""},
       {"a route that does not start at an airport",

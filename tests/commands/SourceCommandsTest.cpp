@@ -8,6 +8,7 @@
 
 #include "commands/SourceCommands.h"
 #include "host/Paths.h"
+#include "route/PlanReaders.h"
 #include "support/TestSession.h"
 
 namespace {
@@ -31,23 +32,37 @@ class OpenSourceDialogTest : public ::testing::Test {
   char name[260];
 };
 
-TEST_F(OpenSourceDialogTest, ShowsTheFliteStarFiltersFromTheDefaultSourceFolder) {
+TEST_F(OpenSourceDialogTest, ShowsEveryReadablePlanFirstThenTheFliteStarFiltersFromTheDefaultSourceFolder) {
   t.dialogs.Choose("C:\\Plans\\lszh.txt", "lszh.txt");
   Open();
   ASSERT_EQ(1u, t.dialogs.Dialogs().size());
   const RecordedDialog& dialog = t.dialogs.Dialogs()[0];
   EXPECT_FALSE(dialog.isSave);
   EXPECT_EQ("Open Flight plan file", dialog.title);
-  EXPECT_EQ((std::vector<std::string>{"Exported FliteStar Flightplan files (*.txt)",
+  EXPECT_EQ((std::vector<std::string>{"Flight plans (all kinds)", "Exported FliteStar Flightplan files (*.txt)",
                                       "FliteStar Flightplan files (*.fcf)", "All files (*.*)"}),
             dialog.filterDescriptions);
-  EXPECT_EQ((std::vector<std::string>{"*.txt", "*.fcf", "*.*"}), dialog.filterPatterns);
+  EXPECT_EQ((std::vector<std::string>{"*.txt;*.pln;*.fms;*.fpl;*.gfp;*.flp;*.fgfp;*.rte;*.gpx;*.kml;*.lnmpln;*.xml",
+                                      "*.txt", "*.fcf", "*.*"}),
+            dialog.filterPatterns);
   EXPECT_EQ(1, dialog.filterIndex);
   EXPECT_EQ("C:\\Plans", dialog.initialFolder);
   EXPECT_EQ("txt", dialog.defaultExtension);
   EXPECT_TRUE(dialog.fileMustExist);
-  EXPECT_EQ("*.txt", dialog.startPath);
-  EXPECT_EQ("*.txt", dialog.startName);
+  EXPECT_EQ("", dialog.startPath) << "a pattern in the file box would hide the other kinds";
+  EXPECT_EQ("", dialog.startName);
+}
+
+TEST_F(OpenSourceDialogTest, TheFirstFilterListsTheExtensionOfEveryKindOfSourceRead) {
+  const std::string patterns = std::string(kReadablePlanPatterns) + ";";
+  for (const PlanReader* reader : PlanReaders()) {
+    if (!reader->isSource) continue;
+    const std::string kind = reader->kind;
+    const std::size_t open = kind.rfind("(.");
+    ASSERT_NE(std::string::npos, open) << kind;
+    const std::string pattern = "*" + kind.substr(open + 1, kind.size() - open - 2) + ";";
+    EXPECT_NE(std::string::npos, patterns.find(pattern)) << kind;
+  }
 }
 
 TEST_F(OpenSourceDialogTest, APickFillsBothBuffersAndTheTitle) {

@@ -1,11 +1,13 @@
 // A whole conversion from the window, as a person does it: open a FliteStar
 // export, see the route built into the controls, pick a runway, save one plan of
-// today's formats and one of old, then all ten, then close with the plan unsaved.
+// today's formats and one of old, then all ten, then close with the plan unsaved;
+// and the same route opened from a plan of another kind.
 #include <string>
 
 #include "ListViewQueries.h"
 #include "MainWindowRun.h"
 #include "ProgramDialogs.h"
+#include "support/NoPlanMessage.h"
 #include "writers/FormatRegistry.h"
 
 namespace {
@@ -19,7 +21,9 @@ constexpr const char* kAirports =
 // Everything a conversion needs in the case's folder, and a configuration that
 // points at it with all ten bulk switches on.
 struct ConversionFolder {
-  ConversionFolder(const DriverPaths& paths, const char* name) : root(paths.work + "\\" + name) {
+  // `source` (relative to the source tree) is copied into the folder as the plan to open.
+  ConversionFolder(const DriverPaths& paths, const char* name, const std::string& source = "samples/zurich-geneva.txt")
+      : root(paths.work + "\\" + name), sourceName(source.substr(source.rfind('/') + 1)) {
     CreateDirectoryA(root.c_str(), nullptr);
     for (const char* folder :
          {"msfs", "acs", "rc", "sqb", "sfp", "nav", "msfs2020", "xplane", "garmin", "gpx", "out"}) {
@@ -33,10 +37,10 @@ struct ConversionFolder {
       DeleteFileA((root + "\\" + plan).c_str());
     }
     WriteTextFile(root + "\\airports.txt", kAirports);
-    WriteTextFile(source(), ReadFileBytes(SourcePath("samples/zurich-geneva.txt")));
+    WriteTextFile(this->source(), ReadFileBytes(SourcePath(source)));
   }
 
-  std::string source() const { return root + "\\zurich-geneva.txt"; }
+  std::string source() const { return root + "\\" + sourceName; }
 
   std::string Configuration() const {
     return "[Startup]\r\nAutogen=0\r\nMSFS=1\r\nACS-GPS=1\r\nSQB=1\r\nRC99=1\r\nSFP=1\r\nNAV=1\r\n"
@@ -57,6 +61,7 @@ struct ConversionFolder {
   }
 
   std::string root;
+  std::string sourceName;
 };
 
 std::string Joined(const std::vector<std::string>& entries) {
@@ -236,6 +241,21 @@ void ConvertsASampleThroughTheWindow(const DriverPaths& paths, CaseReport& repor
   ExpectLastFilesStored(run, folder, report);
 }
 
+// The X-Plane plan of the worked route, opened through the first filter, builds
+// the route the export builds, with the runways the plan names proposed, and
+// saves the MSFS plan the export saves.
+void ConvertsAnXPlanePlanThroughTheWindow(const DriverPaths& paths, CaseReport& report) {
+  ConversionFolder folder(paths, "xplane-source", "tests/golden/xplane/zurich-geneva.fms");
+  std::string configuration = folder.Configuration();
+  MainWindowRun run(paths, "xplane-source", configuration.c_str(), report);
+  if (run.Window() == nullptr) return;
+  OpenAndBuild(run, folder, report);
+  ExpectBuiltRoute(run, folder, report);
+  ExpectDetailsListTheRoute(run, report);
+  report.ExpectText("16 12139 ", TextOf(run.Item(kDepartureRunwayList)), "the departure runway the plan names");
+  SaveAsMsfsPlan(run, folder, report);
+}
+
 // A build that fails after one that succeeded leaves nothing Save could write:
 // closing asks no question (whose Yes would only start another build) and ends.
 void ClosesWithoutTheQuestionAfterAFailedBuild(const DriverPaths& paths, CaseReport& report) {
@@ -246,7 +266,7 @@ void ClosesWithoutTheQuestionAfterAFailedBuild(const DriverPaths& paths, CaseRep
   OpenAndBuild(run, folder, report);
   WriteTextFile(folder.source(), "not a flight plan\r\n");
   PostCommand(run.Window(), kBuildCommand);
-  AnswerNextMessage(run.Program(), report, "zurich-geneva.txt is not a valid FliteStar Flightplan file!",
+  AnswerNextMessage(run.Program(), report, NoPlanOfAnyKindText("zurich-geneva.txt"),
                     kIconError, "[OK]", IDOK);
   AnswerNextMessage(run.Program(), report, "Failed to build Flight-Plan from file zurich-geneva.txt",
                     kIconWarning, "[OK]", IDOK);
@@ -265,5 +285,6 @@ void ClosesWithoutTheQuestionAfterAFailedBuild(const DriverPaths& paths, CaseRep
 
 std::vector<GuiCase> ConversionCases() {
   return {{"ConvertsASampleThroughTheWindow", ConvertsASampleThroughTheWindow},
+          {"ConvertsAnXPlanePlanThroughTheWindow", ConvertsAnXPlanePlanThroughTheWindow},
           {"ClosesWithoutTheQuestionAfterAFailedBuild", ClosesWithoutTheQuestionAfterAFailedBuild}};
 }

@@ -81,7 +81,8 @@ void OpenDialogRefusesFcfAndAcceptsFcfInCapitals(const DriverPaths& paths, CaseR
   HWND dialog = WaitForDialog(harness, "Open Flight plan file", report);
   if (dialog == nullptr) return;
   ExpectFilters(report, dialog,
-                {"Exported FliteStar Flightplan files (*.txt)", "FliteStar Flightplan files (*.fcf)", "All files (*.*)"},
+                {"Flight plans (all kinds)", "Exported FliteStar Flightplan files (*.txt)",
+                 "FliteStar Flightplan files (*.fcf)", "All files (*.*)"},
                 0);
   ChooseFile(dialog, refused);
 

@@ -2,6 +2,7 @@
 // shortcut menu, the Print command's build guard and files dropped on the window.
 #include "MainWindowRun.h"
 #include "ProgramDialogs.h"
+#include "support/NoPlanMessage.h"
 
 namespace {
 
@@ -134,7 +135,7 @@ void DroppedFileBecomesTheSourceAndStartsABuild(const DriverPaths& paths, CaseRe
     const std::string name = plans[i].substr(plans[i].rfind('\\') + 1);
     report.ExpectText("PlanTransit - " + name, TextOf(run.Window()), "title after a drop on " + where);
     report.ExpectNumber(kBuildButton, program.PostedCommand(1, report), "command posted after a drop on " + where);
-    AnswerNextMessage(program, report, name + " is not a valid FliteStar Flightplan file!", kIconError, "[OK]", IDOK);
+    AnswerNextMessage(program, report, NoPlanOfAnyKindText(name), kIconError, "[OK]", IDOK);
     AnswerNextMessage(program, report, "Failed to build Flight-Plan from file " + name, kIconWarning, "[OK]", IDOK);
   }
 

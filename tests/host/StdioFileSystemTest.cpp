@@ -1,5 +1,8 @@
-// The real file port's whole-file reading and folder creation.
+// The real file port's whole-file reading, folder creation, and a replacement
+// read back before it takes its target's place.
 #include <filesystem>
+#include <iterator>
+#include <memory>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -53,6 +56,26 @@ TEST_F(StdioFileSystemTest, FolderCreationFailsWhereAFileIsInTheWay) {
   EXPECT_FALSE(disk.CreateFolders((folder.File("a") + "/b").c_str()));
   EXPECT_FALSE(disk.CreateFolders(folder.File("a").c_str()));
   EXPECT_EQ("file", ReadBytes(folder.File("a")));
+}
+
+TEST_F(StdioFileSystemTest, AReplacementReadsBackWhatWasWrittenAndWritesOnAfterwards) {
+  const std::string target = folder.File("plan.pln");
+  WriteBytes(target, "old");
+  std::unique_ptr<OutputFile> file = disk.CreateReplacement(target.c_str());
+  ASSERT_NE(nullptr, file);
+  const std::string first(20000, 'a'), second("\r\nend\0", 7);
+  file->Write(first.data(), first.size());
+  std::string bytes;
+  EXPECT_FALSE(file->ReadBack(first.size() - 1, bytes)) << "more than the limit";
+  ASSERT_TRUE(file->ReadBack(first.size(), bytes));
+  EXPECT_EQ(first, bytes);
+  file->Write(second.data(), second.size());
+  ASSERT_TRUE(file->ReadBack(first.size() + second.size(), bytes));
+  EXPECT_EQ(first + second, bytes);
+  EXPECT_EQ("old", ReadBytes(target)) << "the target stays until the commit";
+  ASSERT_TRUE(file->Commit());
+  EXPECT_EQ(first + second, ReadBytes(target));
+  EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(folder.Path()), {})) << "no temporary file left";
 }
 
 }  // namespace

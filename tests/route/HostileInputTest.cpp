@@ -10,6 +10,7 @@
 #include "host/StdioFileSystem.h"
 #include "route/RouteBuild.h"
 #include "support/Files.h"
+#include "support/NoPlanMessage.h"
 #include "support/TestPlans.h"
 #include "support/TestPorts.h"
 
@@ -46,7 +47,7 @@ TEST(HostileInput, ASourceWhoseFirstLineIs100KilobytesOfAIsNoFliteStarPlan) {
   RoutePorts ports{files, t.messages, t.environment, t.dialogs, t.airports};
   EXPECT_EQ(RouteOutcome::Failed, BuildRoute(request, ports).outcome);
   EXPECT_TRUE(ShowedMessages(
-      t.messages, {{"route.txt is not a valid FliteStar Flightplan file!", MessageKind::Error, MessageButtons::Ok}}));
+      t.messages, {{NoPlanOfAnyKindText("route.txt"), MessageKind::Error, MessageButtons::Ok}}));
 }
 
 TEST(HostileInput, SourceLinesOfTenThousandCharactersAreReadInPieces) {
@@ -110,7 +111,7 @@ TEST(HostileInput, ABinarySourceFileIsNoFliteStarPlan) {
     t.files.files[kSourcePath] = RandomBytes(50000, seed, seed % 2 == 0);
     EXPECT_EQ(RouteOutcome::Failed, BuildRoute(request, t.Route()).outcome);
     ASSERT_EQ(1u, t.messages.Messages().size());
-    EXPECT_EQ("route.txt is not a valid FliteStar Flightplan file!", t.messages.Messages()[0].text);
+    EXPECT_EQ(NoPlanOfAnyKindText("route.txt"), t.messages.Messages()[0].text);
   }
 }
 

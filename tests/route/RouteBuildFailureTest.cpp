@@ -9,7 +9,9 @@
 #include <gtest/gtest.h>
 
 #include "route/RouteBuild.h"
+#include "route/SourceFile.h"
 #include "route/SourceValidation.h"
+#include "support/NoPlanMessage.h"
 #include "support/TestPlans.h"
 #include "support/TestPorts.h"
 
@@ -20,6 +22,13 @@ std::vector<std::string> WaypointLines(int count) {
   for (int i = 1; i + 1 < count; ++i) lines.push_back("FWP W V V" + std::to_string(i) + " N 47 1.0 E 8 1.0 3000");
   lines.push_back(kGenevaLine);
   return lines;
+}
+
+// `source` with comment lines after it, more than a build holds: its validation
+// and its build then open the file anew, and may each fail to.
+std::string TooLargeToHold(std::string source) {
+  while (source.size() <= kHeldSourceSize) source += "# a line no reading takes\n";
+  return source;
 }
 
 RecordedMessage Error(const std::string& text) { return {text, MessageKind::Error, MessageButtons::Ok}; }
@@ -41,7 +50,10 @@ TEST(RouteBuildFailures, ShowEachMessageWithItsIconAndEndTheBuildAsTheyShould) {
        [](TestPorts& t, RouteRequest&) { t.files.files.erase(kSourcePath); },
        {Error("Failed to open FliteStar Flightplan file route.txt")}, false},
       {"the source cannot be opened again for the build",
-       [](TestPorts& t, RouteRequest&) { t.files.openFailsFrom[kSourcePath] = 2; },
+       [](TestPorts& t, RouteRequest&) {
+         t.files.files[kSourcePath] = TooLargeToHold(t.files.files[kSourcePath]);
+         t.files.openFailsFrom[kSourcePath] = 3;
+       },
        {Error("Failed to open FliteStar Flightplan file route.txt")}, false},
       {"a read error in the first line",
        [](TestPorts& t, RouteRequest&) { t.files.readErrorAt[kSourcePath] = {5}; },
@@ -52,16 +64,19 @@ TEST(RouteBuildFailures, ShowEachMessageWithItsIconAndEndTheBuildAsTheyShould) {
        },
        {Error("Error while reading from FliteStar Flightplan file route.txt")}, false},
       {"a read error while the waypoints are read",
-       [](TestPorts& t, RouteRequest&) { t.files.readErrorAt[kSourcePath] = {60, 2}; },
+       [](TestPorts& t, RouteRequest&) {
+         t.files.files[kSourcePath] = TooLargeToHold(t.files.files[kSourcePath]);
+         t.files.readErrorAt[kSourcePath] = {60, 3};
+       },
        {Error("Error while reading from FliteStar Flightplan file route.txt")}, false},
       {"the first line is not the header",
        [](TestPorts& t, RouteRequest&) {
          t.files.files[kSourcePath] = "# Some other plan\n" + Lines({"FPL 1", kZurichLine, kGenevaLine});
        },
-       {Error("route.txt is not a valid FliteStar Flightplan file!")}, false},
+       {Error(NoPlanOfAnyKindText("route.txt"))}, false},
       {"an empty source file",
        [](TestPorts& t, RouteRequest&) { t.files.files[kSourcePath] = ""; },
-       {Error("route.txt is not a valid FliteStar Flightplan file!")}, false},
+       {Error(NoPlanOfAnyKindText("route.txt"))}, false},
       {"no leg line",
        [](TestPorts& t, RouteRequest&) {
          t.files.files[kSourcePath] = kFliteStarHeader + Lines({kZurichLine, kGenevaLine});
@@ -137,14 +152,16 @@ TEST(RouteBuildFailures, AFreshConfigurationNamesItsPlaceholderInTheOpenFailure)
       t.messages, {Error("Failed to open FliteStar Flightplan file Please select a valid path and filename")}));
 }
 
-TEST(RouteBuildFailures, AHeaderDifferingOnlyInCaseIsNotValid) {
+TEST(RouteBuildFailures, AHeaderDifferingOnlyInCaseIsNoFliteStarExportNorAnyOtherPlan) {
   TestPorts t;
-  SetUpZurichGeneva(t.files);
+  RouteRequest request = SetUpZurichGeneva(t.files);
   t.files.files[kSourcePath] =
       "# flitestar/flitemap generated flight plan.\n" + Lines({"FPL 1", kZurichLine, kGenevaLine});
   RouteTable route{};
-  EXPECT_FALSE(ValidateSourcePlan({kSourcePath, kSourceName, t.files, t.messages}, route, nullptr));
-  EXPECT_TRUE(ShowedMessages(t.messages, {Error("route.txt is not a valid FliteStar Flightplan file!")}));
+  EXPECT_EQ(SourceCheck::OtherKind, ValidateSourcePlan({kSourcePath, kSourceName, t.files, t.messages, nullptr}, route, nullptr));
+  EXPECT_TRUE(ShowedMessages(t.messages, {}));
+  EXPECT_EQ(RouteOutcome::Failed, BuildRoute(request, t.Route()).outcome);
+  EXPECT_TRUE(ShowedMessages(t.messages, {Error(NoPlanOfAnyKindText("route.txt"))}));
 }
 
 TEST(RouteBuildFailures, ValidationCountsLegLinesAndKeepsTheLastNumber) {
@@ -153,7 +170,7 @@ TEST(RouteBuildFailures, ValidationCountsLegLinesAndKeepsTheLastNumber) {
   t.files.files[kSourcePath] =
       kFliteStarHeader + Lines({"FPL 4 A B", " FPL 5", "FPLX", "fpl 6", "FPL -7", kZurichLine, kGenevaLine});
   RouteTable route{};
-  EXPECT_TRUE(ValidateSourcePlan({kSourcePath, kSourceName, t.files, t.messages}, route, nullptr));
+  EXPECT_EQ(SourceCheck::FliteStar, ValidateSourcePlan({kSourcePath, kSourceName, t.files, t.messages, nullptr}, route, nullptr));
   EXPECT_EQ(2, route.legCount);
   EXPECT_EQ(-7, route.planNumber);
 }

@@ -1,5 +1,6 @@
 // A successful build: the table, the runway lists of both airports, the progress
 // it reports, and the edges of the source format.
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -60,6 +61,8 @@ TEST_F(RouteBuildTest, FillsTheTableFromTheExportAndTheDataFile) {
   EXPECT_STREQ(kAirportPath, built.airportFile.path);
   EXPECT_STREQ(kAirportName, built.airportFile.name);
   EXPECT_TRUE(ShowedMessages(t.messages, {}));
+  const std::vector<std::string>& opened = t.files.openedForReading;
+  EXPECT_EQ(1, std::count(opened.begin(), opened.end(), kSourcePath)) << "the validation reads what the build held";
 }
 
 TEST_F(RouteBuildTest, OffersTheRunwaysOfEachAirportInListOrderAndProposesTheFirst) {

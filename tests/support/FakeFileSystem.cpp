@@ -60,6 +60,12 @@ class FakeOutputFile : public OutputFile {
   void Discard() override {
     if (!closed_) Close();
   }
+  bool ReadBack(std::size_t limit, std::string& bytes) override {
+    bytes.clear();
+    if (closed_ || failed_ || owner_.failReadBack || content_.size() > limit) return false;
+    bytes = content_;
+    return true;
+  }
 
  private:
   void Close() {

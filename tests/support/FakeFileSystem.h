@@ -45,6 +45,8 @@ class FakeFileSystem : public FileSystem {
   void FailWrite(int n) { failingWrite_ = writesSeen_ + n; }
   // Every commit fails, as a full disk shows only when the file is closed.
   bool failCommit = false;
+  // A new file cannot be read back.
+  bool failReadBack = false;
   // Replacement files created and not yet committed or discarded.
   int openReplacements = 0;
 

@@ -38,22 +38,25 @@ ReferenceAirportLine ReferenceSplitAirportLine(const char* line) {
   // Every buffer holds the whole line (and the 51 bytes a sanitizer reckons a
   // "%50s" may write), so sscanf cannot overrun one here.
   std::size_t size = std::max<std::size_t>(std::strlen(line) + 1, 64);
-  std::vector<std::vector<char>> buffers(14, std::vector<char>(size));
+  // One allocation for the fourteen: the fuzz targets split every line of a file.
+  std::vector<char> storage(14 * size);
+  char* buffers[14];
+  for (std::size_t field = 0; field < 14; ++field) buffers[field] = storage.data() + field * size;
   int elevation = 0;
   int afterIdent = -1, afterName = -1, beforeElevation = -1, afterElevation = -1;
   ReferenceAirportLine result;
   result.assigned = std::sscanf(
-      line, "%5s%n %50s%n %n%d%n %s %s %s %s %s %s %s %s %s %s %s %s", buffers[0].data(), &afterIdent,
-      buffers[1].data(), &afterName, &beforeElevation, &elevation, &afterElevation, buffers[2].data(),
-      buffers[3].data(), buffers[4].data(), buffers[5].data(), buffers[6].data(), buffers[7].data(),
-      buffers[8].data(), buffers[9].data(), buffers[10].data(), buffers[11].data(), buffers[12].data(),
-      buffers[13].data());
+      line, "%5s%n %50s%n %n%d%n %s %s %s %s %s %s %s %s %s %s %s %s", buffers[0], &afterIdent,
+      buffers[1], &afterName, &beforeElevation, &elevation, &afterElevation, buffers[2],
+      buffers[3], buffers[4], buffers[5], buffers[6], buffers[7],
+      buffers[8], buffers[9], buffers[10], buffers[11], buffers[12],
+      buffers[13]);
   if (result.assigned >= 1) {
-    result.ident = buffers[0].data();
+    result.ident = buffers[0];
     result.identCut = ContinuesWord(line, afterIdent);
   }
   if (result.assigned >= 2) {
-    result.name = buffers[1].data();
+    result.name = buffers[1];
     result.nameCut = ContinuesWord(line, afterName);
   }
   if (result.assigned >= 3) {
@@ -63,7 +66,7 @@ ReferenceAirportLine ReferenceSplitAirportLine(const char* line) {
     long long value = std::strtoll(digits.c_str(), nullptr, 10);
     result.elevation = std::clamp<long long>(value, INT32_MIN, INT32_MAX);
   }
-  for (int word = 0; word + 3 < result.assigned; ++word) result.words.push_back(buffers[2 + word].data());
+  for (int word = 0; word + 3 < result.assigned; ++word) result.words.push_back(buffers[2 + word]);
   return result;
 }
 

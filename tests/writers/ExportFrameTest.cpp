@@ -1,6 +1,7 @@
 // Every path of the save frame, for the MSFS plan through the fake ports, and the
 // atomic replacement on real files.
 #include <memory>
+#include <utility>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include "support/Files.h"
 #include "support/TestPorts.h"
 #include "writers/FormatRegistry.h"
+#include "writers/PlanReadBack.h"
 #include "writers/SaveFrame.h"
 #include "writers/WriterTestSupport.h"
 
@@ -124,6 +126,76 @@ TEST_F(ExportFrameTest, ANameThatCannotTakeItsExtensionIsNotCreated) {
   ExpectOnlyMessage("Failed to create MS Flight Simulator Flight plan " + longName,
                     MessageKind::Warning, MessageButtons::Ok);
   EXPECT_TRUE(t.files.files.empty());
+}
+
+// A writer with a planted fault: the real writer of the row, each position's
+// latitude and longitude swapped (in decimal degrees and in the hemisphere,
+// degrees and minutes some formats print). What it writes must never be put in
+// place.
+PlanWriter gRealWriter = nullptr;
+
+void WriteWithLatitudeAndLongitudeSwapped(const PlanInput& plan, PlanStream& out) {
+  RouteTable swapped = plan.route;
+  for (uint32_t i = 0; i < swapped.waypointCount; ++i) {
+    WaypointRow& row = swapped.rows[i];
+    std::swap(row.latitude, row.longitude);
+    std::swap(row.latHemisphere, row.lonHemisphere);
+    std::swap(row.latDegrees, row.lonDegrees);
+    std::swap(row.latMinutes, row.lonMinutes);
+  }
+  gRealWriter({swapped, plan.departureRunway, plan.destinationRunway, plan.flightRules, plan.routeKind, plan.date,
+               plan.fileName},
+              out);
+}
+
+TEST_F(ExportFrameTest, APlanThatDoesNotReadBackAsTheRouteIsNotPutInPlace) {
+  int formatsReadBack = 0;
+  for (const ExportType& real : kExportTypes) {
+    if (real.readBack == nullptr || real.readBack->reader == nullptr) continue;
+    SCOPED_TRACE(real.key);
+    ++formatsReadBack;
+    ExportType planted = real;
+    gRealWriter = real.writer;
+    planted.writer = WriteWithLatitudeAndLongitudeSwapped;
+    TestPorts fresh;
+    const std::string target = std::string("C:\\Flights\\plan") + real.extension;
+    fresh.files.files[target] = kOldPlan;
+    fresh.messages.Answer(MessageAnswer::Yes);
+    SavedPlan saved = SavePlan(planted, plan.Input(), target.c_str(), "plan.txt", fresh.Save());
+    EXPECT_EQ(SaveOutcome::NotAsWritten, saved.outcome);
+    ASSERT_EQ(2u, fresh.messages.Messages().size());
+    const RecordedMessage& error = fresh.messages.Messages()[1];
+    EXPECT_EQ(MessageKind::Error, error.kind);
+    // Either a point differs, or the file no longer reads as its format at all
+    // (a latitude of 8 east is no latitude).
+    const std::string start = std::string(saved.name) + " was not saved: read back, ";
+    EXPECT_TRUE(error.text.rfind(start + "point ", 0) == 0 || error.text.rfind(start + "it does not read back: ", 0) == 0)
+        << error.text;
+    EXPECT_EQ(kOldPlan, fresh.files.files[target]);
+    EXPECT_EQ(1u, fresh.files.files.size()) << "no temporary file stays";
+  }
+  EXPECT_GE(formatsReadBack, 12) << "every format of today is read back by its reader";
+}
+
+TEST_F(ExportFrameTest, TheFirstDifferenceReadBackIsNamedWithItsValues) {
+  ExportType planted = *FindExportTypeByKey("fsx");
+  gRealWriter = planted.writer;
+  planted.writer = WriteWithLatitudeAndLongitudeSwapped;
+  EXPECT_EQ(SaveOutcome::NotAsWritten, SavePlan(planted, plan.Input(), kTarget, "plan.pln", t.Save()).outcome);
+  ExpectOnlyMessage("plan.pln was not saved: read back, point 1 (LSZH): latitude read back as 8.548000, written "
+                    "for 47.458000",
+                    MessageKind::Error, MessageButtons::Ok);
+  EXPECT_TRUE(t.files.files.empty());
+}
+
+TEST_F(ExportFrameTest, WithTheReadBackOffThePlanIsPutInPlaceUnread) {
+  ExportType planted = *FindExportTypeByKey("fsx");
+  gRealWriter = planted.writer;
+  planted.writer = WriteWithLatitudeAndLongitudeSwapped;
+  SavePorts ports = t.Save();
+  ports.verify = false;
+  EXPECT_EQ(SaveOutcome::Written, SavePlan(planted, plan.Input(), kTarget, "plan.pln", ports).outcome);
+  EXPECT_TRUE(t.messages.Messages().empty());
 }
 
 // The same frame on the disk: the plan replaces the old file and no temporary

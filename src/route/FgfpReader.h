@@ -1,0 +1,6 @@
+// Reader of FlightGear's route manager plans (.fgfp).
+#pragma once
+
+#include "route/PlanReader.h"
+
+extern const PlanReader kFgfpReader;
