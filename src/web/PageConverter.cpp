@@ -9,12 +9,7 @@
 #include "cli/Conversion.h"
 #include "cli/ConvertOptions.h"
 #include "cli/FormatList.h"
-#include "cli/NoFileDialogs.h"
-#include "host/LocaleDatePort.h"
-#include "host/ProcessEnvironment.h"
-#include "host/StdioFileSystem.h"
-#include "host/SystemRegistry.h"
-#include "route/IndexedAirportSource.h"
+#include "cli/PlatformPorts.h"
 #include "route/RouteBuild.h"
 #include "web/JsonText.h"
 #include "web/PageMessages.h"
@@ -26,12 +21,7 @@ namespace {
 // What the page's calls share: the ports, and the airport data file, read once
 // into the index and kept until the page chooses another.
 struct PageSession {
-  StdioFileSystem files;
-  NoFileDialogs dialogs;
-  LocaleDatePort dates;
-  SystemRegistry registry;
-  ProcessEnvironment environment;
-  IndexedAirportSource airports;
+  PlatformPorts platform;
   AirportFile airportFile{};
   std::string answer;
 };
@@ -84,8 +74,9 @@ __attribute__((used)) const char* pt_runways(const char* sourcePath) {
   PageSession& session = Session();
   PageMessages messages;
   const RouteRequest request{sourcePath, FileNamePartOf(sourcePath), session.airportFile};
+  PlatformPorts& platform = session.platform;
   const BuiltRoute built =
-      BuildRoute(request, {session.files, messages, session.environment, session.dialogs, session.airports});
+      BuildRoute(request, {platform.files, messages, platform.environment, platform.dialogs, platform.airports});
   std::string json = "{\"built\":" + std::string(built.outcome == RouteOutcome::Built ? "true" : "false") +
                      ",\"messages\":" + JsonMessages(messages.shown);
   if (built.outcome == RouteOutcome::Built) {
@@ -119,8 +110,7 @@ __attribute__((used)) const char* pt_convert(const char* sourcePath, const char*
   options.overrideDestinationRunway = destinationRunway[0] != '\0';
   options.destinationRunway = destinationRunway;
   options.quiet = true;
-  const ConverterPorts ports{messages,         session.files,  session.environment, session.registry,
-                             session.dialogs,  session.dates,  session.airports};
+  const ConverterPorts ports = session.platform.With(messages);
   std::vector<std::string> written;
   Conversion conversion{options, ports, session.airportFile, &written};
   ConvertSource(conversion, sourcePath);
