@@ -83,8 +83,9 @@ bool WriteFormat(const Conversion& conversion, const ExportType& type, const Nam
   }
   if (!written) {
     ShowFormattedMessage(ports.messages, MessageKind::Warning, MessageButtons::Ok, type.failedMessage, name);
-  } else if (!conversion.options.quiet) {
-    std::printf("%s\n", path);
+  } else {
+    if (conversion.written != nullptr) conversion.written->push_back(path);
+    if (!conversion.options.quiet) std::printf("%s\n", path);
   }
   return written;
 }
@@ -92,7 +93,7 @@ bool WriteFormat(const Conversion& conversion, const ExportType& type, const Nam
 }  // namespace
 
 Conversion PrepareConversion(const ConvertOptions& options, const ConverterPorts& ports) {
-  Conversion conversion{options, ports, {}};
+  Conversion conversion{options, ports, {}, nullptr};
   if (!options.airportFile.empty()) {
     SetAirportFile(conversion.airportFile, options.airportFile.c_str());
   } else if (!TakeConfiguredAirportFile(ports, conversion.airportFile)) {
@@ -123,7 +124,8 @@ bool ConvertSource(Conversion& conversion, const std::string& source) {
   const PlanInput plan{built.route,
                        options.overrideDepartureRunway ? options.departureRunway.c_str()
                                                        : built.departureRunways.proposed,
-                       built.destinationRunways.proposed,
+                       options.overrideDestinationRunway ? options.destinationRunway.c_str()
+                                                         : built.destinationRunways.proposed,
                        kFlightRules[options.flightType],
                        kRouteKinds[options.routeType],
                        date,

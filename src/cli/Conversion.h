@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "cli/ConvertOptions.h"
 #include "host/DatePort.h"
@@ -31,6 +32,9 @@ struct Conversion {
   const ConvertOptions& options;
   const ConverterPorts& ports;
   AirportFile airportFile;
+  // When set, the path of every plan written is added (the browser page offers
+  // each for download).
+  std::vector<std::string>* written = nullptr;
 };
 
 // The run of `options`: the airport data file is --airports when given, else the

@@ -8,20 +8,13 @@
 #include <map>
 
 #include "PlanTransitVersion.h"
+#include "cli/FormatList.h"
 #include "route/RouteTable.h"
 
 namespace {
 
 constexpr const char* kProgramName = "plantransit-convert";
 constexpr const char* kVersion = "plantransit-convert " PLANTRANSIT_VERSION;
-
-// "msfs, acs-gps, ..., gpx or all": the keys by type number.
-std::string FormatList() {
-  std::string list;
-  for (const ExportType& type : kExportTypes) list += std::string(type.key) + ", ";
-  list.resize(list.size() - 2);
-  return list + " or all";
-}
 
 // "MS FS2000/2002 (msfs), ACS-GPS (acs-gps), ... and GPX (gpx)".
 std::string FormatTitles() {
@@ -36,29 +29,6 @@ std::string FormatTitles() {
 const std::map<std::string, int> kNamingRules = {{"source", 0}, {"icao", 1}, {"names", 2}};
 const std::map<std::string, int> kFlightTypes = {{"vfr", 0}, {"ifr", 1}};
 const std::map<std::string, int> kRouteTypes = {{"gps", 0}, {"vor", 1}, {"low", 2}, {"high", 3}};
-
-// "msfs,sqb" or "all" into formats in Save all order; an empty text on error.
-std::string FormatsFromList(const std::string& list, std::vector<const ExportType*>& formats) {
-  std::vector<bool> wanted(kExportTypeCount, false);
-  std::size_t start = 0;
-  while (start <= list.size()) {
-    std::size_t comma = std::min(list.find(',', start), list.size());
-    std::string word = list.substr(start, comma - start);
-    if (word == "all") {
-      std::fill(wanted.begin(), wanted.end(), true);
-    } else if (const ExportType* known = FindExportTypeByKey(word)) {
-      wanted[IndexOf(*known)] = true;
-    } else {
-      return "unknown format \"" + word + "\" (" + FormatList() + ")";
-    }
-    start = comma + 1;
-  }
-  formats.clear();
-  for (const ExportType* type : ExportTypesInOrder(&ExportOrder::saveAll)) {
-    if (wanted[IndexOf(*type)]) formats.push_back(type);
-  }
-  return "";
-}
 
 // An option that takes one word of `words`; the help and the error show the
 // words as users type them ("vfr|ifr"), not the numbers they stand for.
@@ -99,15 +69,19 @@ void Describe(CLI::App& app, ConvertOptions& options, std::string& formatList) {
   AddChoice(app, "--flight-type", options.flightType, kFlightTypes, "vfr|ifr", "flight type (default vfr)");
   AddChoice(app, "--route-type", options.routeType, kRouteTypes, "gps|vor|low|high",
             "route type: direct GPS, VOR to VOR, low or high altitude airways (default vor)");
+  const CLI::Validator runwayText(
+      [](const std::string& text) {
+        return text.size() <= kRunwayTextLength ? std::string() : std::string("at most 30 characters");
+      },
+      "", "runway");
   app.add_option("--departure-runway", options.departureRunway,
                  "the departure runway to write instead of the one the lookup selected")
       ->option_text("RUNWAY")
-      ->check(CLI::Validator(
-          [](const std::string& text) {
-            return text.size() <= kRunwayTextLength ? std::string()
-                                                    : std::string("at most 30 characters");
-          },
-          "", "runway"));
+      ->check(runwayText);
+  app.add_option("--destination-runway", options.destinationRunway,
+                 "the destination runway to write instead of the one the lookup selected")
+      ->option_text("RUNWAY")
+      ->check(runwayText);
   app.add_flag("--force", options.force, "answer Yes to the overwrite question");
   app.add_flag_callback("--no-verify", [&options] { options.verify = false; },
                "do not read each plan back before it replaces anything (by default a plan that does not read "
@@ -143,6 +117,7 @@ ParseResult ParseConvertOptions(int argc, char** argv, ConvertOptions& options) 
     return ReportUsageError(error.what());
   }
   options.overrideDepartureRunway = app.count("--departure-runway") > 0;
+  options.overrideDestinationRunway = app.count("--destination-runway") > 0;
   if (std::string problem = FormatsFromList(formatList, options.formats); !problem.empty()) {
     return ReportUsageError(problem);
   }

@@ -17,6 +17,8 @@ struct ConvertOptions {
   int routeType = 1;                // 0 GPS, 1 VOR, 2 low, 3 high airways
   bool overrideDepartureRunway = false;
   std::string departureRunway;
+  bool overrideDestinationRunway = false;
+  std::string destinationRunway;
   bool force = false;
   bool verify = true;                // --no-verify turns the reading back off
   bool quiet = false;

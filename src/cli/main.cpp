@@ -13,14 +13,9 @@
 #include "cli/Conversion.h"
 #include "cli/ConvertOptions.h"
 #include "cli/FormatList.h"
-#include "cli/NoFileDialogs.h"
+#include "cli/PlatformPorts.h"
 #include "cli/SettingsReport.h"
-#include "host/LocaleDatePort.h"
-#include "host/ProcessEnvironment.h"
-#include "host/StdioFileSystem.h"
-#include "host/SystemRegistry.h"
 #include "host/UserLocale.h"
-#include "route/IndexedAirportSource.h"
 
 namespace {
 
@@ -54,23 +49,17 @@ int main(int argc, char** argv) {
   AdoptUserDateLocale();
 
   ConsoleMessagePort messages(options.force, options.quiet);
-  StdioFileSystem files;
-  NoFileDialogs dialogs;
-  LocaleDatePort dates;
-  SystemRegistry registry;
-  ProcessEnvironment environment;
-  // A batch reads the airport data once, not twice per source.
-  IndexedAirportSource airports;
+  PlatformPorts platform;
 
   if (options.showSettings) {
-    PrintSettingsReport({files, environment}, registry, stdout);
+    PrintSettingsReport({platform.files, platform.environment}, platform.registry, stdout);
     return kExitAllWritten;
   }
   if (options.listFormats) {
     PrintFormatList(stdout);
     return kExitAllWritten;
   }
-  const ConverterPorts ports{messages, files, environment, registry, dialogs, dates, airports};
+  const ConverterPorts ports = platform.With(messages);
   Conversion conversion = PrepareConversion(options, ports);
   return ConvertAll(conversion);
 }

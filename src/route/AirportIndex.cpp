@@ -54,7 +54,8 @@ AirportScanResult AirportIndex::Find(const char* ident, AirportLine& fields) con
 
 const char* AirportIndex::Keep(const char* line, std::size_t size) {
   if (blocks_.empty() || kKeptBlockSize - blockUsed_ < size) {
-    blocks_.push_back(std::make_unique_for_overwrite<char[]>(kKeptBlockSize));
+    // new char[] leaves the block uninitialised, as only filled bytes are read.
+    blocks_.emplace_back(new char[kKeptBlockSize]);
     blockUsed_ = 0;
   }
   char* kept = blocks_.back().get() + blockUsed_;

@@ -28,7 +28,10 @@ struct WaypointKey {
   std::string type;
   std::string countryCode;
 
-  auto operator<=>(const WaypointKey&) const = default;
+  // By std::tie: not every standard library compares strings with <=> yet.
+  bool operator<(const WaypointKey& other) const {
+    return std::tie(identifier, type, countryCode) < std::tie(other.identifier, other.type, other.countryCode);
+  }
 };
 
 struct TableEntry {

@@ -8,7 +8,7 @@ TextLineReader::TextLineReader(InputFile& file, std::size_t pieceLength, std::si
     : file_(file),
       pieceLength_(pieceLength),
       blockSize_(blockSize > pieceLength ? blockSize : pieceLength + 1),
-      block_(std::make_unique_for_overwrite<char[]>(blockSize_)),
+      block_(new char[blockSize_]),  // uninitialised: only filled bytes are read
       next_(block_.get()),
       end_(block_.get()) {}
 

@@ -1,7 +1,6 @@
 // Little-endian field output by shifts, independent of the host's byte order.
 #include "writers/ByteWriter.h"
 
-#include <bit>
 #include <cstring>
 
 unsigned char* ByteWriter::Reserve(std::size_t count) {
@@ -22,7 +21,11 @@ void ByteWriter::PutLittleEndian(uint64_t value, std::size_t byteCount) {
 
 void ByteWriter::PutInt32(int32_t value) { PutLittleEndian(static_cast<uint32_t>(value), 4); }
 
-void ByteWriter::PutDouble(double value) { PutLittleEndian(std::bit_cast<uint64_t>(value), 8); }
+void ByteWriter::PutDouble(double value) {
+  uint64_t bits;  // memcpy, not std::bit_cast: not every standard library has it yet
+  std::memcpy(&bits, &value, sizeof bits);
+  PutLittleEndian(bits, 8);
+}
 
 void ByteWriter::PutText(const char* text, std::size_t width) {
   unsigned char* field = Reserve(width);

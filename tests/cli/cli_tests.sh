@@ -189,6 +189,12 @@ run --force --airports runways.txt --departure-runway 07 --out-dir "$work/runway
   "$samples/zurich-geneva.txt" bern-sion.txt
 check "--departure-runway applies to every source" \
   [ "$(cat "$work"/runways/*.pln | tr -d '\r' | grep -c '^departure_position=07$')" -eq 2 ]
+run --force --airports runways.txt --destination-runway 22 --format xplane --out-dir "$work/runways" \
+  "$samples/zurich-geneva.txt"
+check "--destination-runway is the destination's runway in the plan" \
+  contains "$(tr -d '\r' <"$work/runways/zurich-geneva.fms")" $'\nADES LSGG\nDESRWY RW22\n'
+run --destination-runway 1234567890123456789012345678901 "$samples/zurich-geneva.txt"
+check "a destination runway of 31 characters is a usage error" [ "$status" -eq 2 ]
 
 # --- a batch gives what one source at a time gives --------------------------------
 # Airports met again and missing, and an identifier twice in the data, its first

@@ -3,7 +3,8 @@
 # (silent install, the installed programs, the shortcut and Add/Remove Programs
 # entry, the silent uninstall that keeps the user's settings), the portable zip
 # unpacked into a fresh folder (its programs convert and find their data, and
-# write nothing beside themselves), and the .deb unpacked into a temporary root.
+# write nothing beside themselves), the .deb unpacked into a temporary root, and
+# the browser page's zip.
 # Every Windows program runs in a private Wine prefix. The plans of the three
 # converters must be the same bytes.
 #
@@ -21,6 +22,7 @@ sample=$source_dir/samples/zurich-geneva.txt
 zip_file=$dist/PlanTransit-$version-win64.zip
 setup_file=$dist/PlanTransit-$version-setup.exe
 deb_file=$dist/plantransit-convert_${version}_amd64.deb
+web_file=$dist/PlanTransit-$version-web.zip
 # What a user finds in the Windows folder, from the zip or the installer.
 windows_files="Fsb_apts.txt LICENSE.txt PlanTransit.AVI PlanTransit.exe README.txt THIRD-PARTY-NOTICES.txt help.html
 plantransit-convert.exe"
@@ -77,10 +79,20 @@ convert() {
 
 : >"$work/said"
 echo "-- SHA256SUMS"
-check "SHA256SUMS names the three packages" same \
-  "$(basename -a "$deb_file" "$setup_file" "$zip_file" | sorted_words)" \
+check "SHA256SUMS names the four packages" same \
+  "$(basename -a "$deb_file" "$setup_file" "$zip_file" "$web_file" | sorted_words)" \
   "$(awk '{print $2}' "$dist/SHA256SUMS" | sorted_words)"
 check "SHA256SUMS holds their checksums" bash -c "cd '$dist' && sha256sum --quiet -c SHA256SUMS >'$work/said' 2>&1"
+
+echo "-- the browser page's zip"
+: >"$work/said"
+unzip -q "$web_file" -d "$work/web"
+check "the page's zip holds the site in one folder, servable as it is" same \
+  "$(printf 'PlanTransit-%s-web/%s\n' "$version" app.js data/Fsb_apts.txt index.html plantransit-web.js \
+       plantransit-web.wasm style.css zip.js | sorted_words)" \
+  "$(files_in "$work/web" | sorted_words)"
+check "the page's airport data is the bundled one" same_file "$source_dir/data/Fsb_apts.txt" \
+  "$work/web/PlanTransit-$version-web/data/Fsb_apts.txt"
 
 echo "-- the .deb"
 : >"$work/said"
