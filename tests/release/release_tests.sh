@@ -88,7 +88,7 @@ echo "-- the browser page's zip"
 : >"$work/said"
 unzip -q "$web_file" -d "$work/web"
 check "the page's zip holds the site in one folder, servable as it is" same \
-  "$(printf 'PlanTransit-%s-web/%s\n' "$version" app.js data/Fsb_apts.txt index.html plantransit-web.js \
+  "$(printf "PlanTransit-$version-web/%s\n" app.js data/Fsb_apts.txt index.html plantransit-web.js \
        plantransit-web.wasm style.css zip.js | sorted_words)" \
   "$(files_in "$work/web" | sorted_words)"
 check "the page's airport data is the bundled one" same_file "$source_dir/data/Fsb_apts.txt" \
