@@ -54,4 +54,4 @@ for _ in $(seq 50); do
 done
 
 export PLANTRANSIT_WEB_URL="http://127.0.0.1:$port/"
-node --test --test-reporter=spec "$here/web.test.mjs"
+node --test "$here/web.test.mjs"
